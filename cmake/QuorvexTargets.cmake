@@ -1,0 +1,41 @@
+# Compile options of our own targets: strict warnings as errors, UTF-8 sources whose narrow
+# literals become Shift-JIS bytes (the system's texts are code page 932 byte strings).
+function(qx_target target)
+  target_compile_options(${target} PRIVATE
+    $<$<COMPILE_LANGUAGE:CXX,C>:-Wall -Wextra -Werror -finput-charset=UTF-8 -fexec-charset=CP932>)
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                                 _WIN32_WINNT=0x0601 WINVER=0x0601)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE" OR type STREQUAL "SHARED_LIBRARY")
+      target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    endif()
+  endif()
+endfunction()
+
+# A test program: one ctest entry, run under Wine in the Windows build (the toolchain's
+# emulator), always with a time limit.
+function(qx_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  qx_target(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()
+
+# A GUI program with the version resource and the manifest (common controls 6, DPI aware).
+# VERSION is the dotted file version, e.g. 1.0.8.0.
+function(qx_version_resource target version description)
+  string(REPLACE "." "," version_commas ${version})
+  set(QX_FILE_VERSION ${version})
+  set(QX_FILE_VERSION_COMMAS ${version_commas})
+  set(QX_DESCRIPTION ${description})
+  set(QX_MANIFEST ${PROJECT_SOURCE_DIR}/common/win/app.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/common/win/version.rc.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+endfunction()

@@ -1,0 +1,74 @@
+#include "number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPrecision = 15;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string FloatToText(long double value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (value == 0) return "0";
+
+  // d.dddddddddddddde[+-]x: 15 significant digits, rounded from the exact binary value.
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*Le", kPrecision - 1, value);
+  std::string text(buf);
+  const bool negative = text[0] == '-';
+  if (negative) text.erase(0, 1);
+  const size_t e = text.find('e');
+  const int exponent = std::atoi(text.c_str() + e + 1);
+  std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string out = negative ? "-" : "";
+  // The decimal point sits after digit number (exponent + 1).
+  const int pointAfter = exponent + 1;
+  if (pointAfter > kPrecision || pointAfter < -3) {
+    out += digits[0];
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    out += "E" + std::to_string(exponent);
+  } else if (pointAfter <= 0) {
+    out += "0." + std::string(static_cast<size_t>(-pointAfter), '0') + digits;
+  } else if (static_cast<size_t>(pointAfter) >= digits.size()) {
+    out += digits + std::string(static_cast<size_t>(pointAfter) - digits.size(), '0');
+  } else {
+    out += digits.substr(0, static_cast<size_t>(pointAfter)) + "." +
+           digits.substr(static_cast<size_t>(pointAfter));
+  }
+  return out;
+}
+
+long double TextToFloat(const std::string& text) {
+  size_t i = 0, n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  while (n > i && text[n - 1] == ' ') --n;
+  const size_t start = i;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < n && IsDigit(text[i])) ++i, ++digits;
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(text[i])) ++i, ++digits;
+  }
+  bool valid = digits > 0;
+  if (valid && i < n && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t exp = 0;
+    while (i < n && IsDigit(text[i])) ++i, ++exp;
+    valid = exp > 0;
+  }
+  if (!valid || i != n) throw ConversionError("'" + text + "' is not a valid floating point value");
+  const std::string core = text.substr(start, n - start);
+  const long double value = std::strtold(core.c_str(), nullptr);
+  if (std::isinf(value)) throw ConversionError("'" + text + "' is not a valid floating point value");
+  return value;
+}

@@ -1,0 +1,41 @@
+// Text helpers over Shift-JIS (code page 932) byte strings. Lengths and positions count
+// bytes; positions are 1-based and 0 means "not found".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A double-byte character is a lead byte followed by a trail byte.
+bool IsSjisLeadByte(unsigned char b);
+bool IsSjisTrailByte(unsigned char b);
+
+// Position of the first occurrence of needle in text that starts on a character boundary.
+int PosMbcs(const std::string& needle, const std::string& text);
+
+std::string LeftText(int count, const std::string& text);
+std::string RightText(int count, const std::string& text);
+
+// Returns the part of source before the first delimiter; source becomes the part after it.
+// Without the delimiter the whole source is returned and source becomes empty.
+std::string CutBefore(const std::string& delimiter, std::string& source);
+
+std::string KeepDigits(const std::string& text);
+// Digits and points; "0" when nothing is kept.
+std::string KeepNumber(const std::string& text);
+
+// Tolerant conversions: the longest numeric prefix, 0 when there is none; never fail.
+float SafeStrToFloat(const std::string& text);
+int32_t SafeStrToInt(const std::string& text);
+
+// The text less its last count pieces, so that it ends with the delimiter.
+std::string PathPiece(int count, const std::string& delimiter, const std::string& text);
+
+// True when every character is one of "0123456789." (the empty text included).
+bool IsPriceText(const std::string& text);
+// Lays out a number text by a mask such as "###.000" or "##,###,###.###" (digits cut, never
+// rounded); a text that fails IsPriceText comes back unchanged.
+std::string FormatPrice(const std::string& mask, const std::string& number);
+
+// Every occurrence of find replaced (multibyte-aware; an empty find changes nothing).
+std::string ReplaceAll(const std::string& source, const std::string& find,
+                       const std::string& replacement);

@@ -1,0 +1,51 @@
+// The places where the programs meet the user and the machine: key state, message boxes,
+// waits and program starts. Each has the real Win32 behaviour by default; tests swap in a
+// recorder with a scripted answer (SeamOverride) and drive handlers directly.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+struct Seams {
+  std::function<bool(int virtualKey)> isKeyDown;
+  // Returns the button pressed (IDOK, IDYES, ...). Texts are Shift-JIS.
+  std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT flags)>
+      messageBox;
+  std::function<void(DWORD milliseconds)> sleep;
+  // Starts a program without waiting; commandLine is passed as it stands (may be empty).
+  std::function<bool(const std::string& path, const std::string& commandLine)> startProgram;
+};
+
+// The seams in force (the real ones unless a test replaced them).
+Seams& CurrentSeams();
+// The real Win32 behaviour of every seam.
+Seams RealSeams();
+
+// Replaces the seams for one scope (tests).
+class SeamOverride {
+ public:
+  explicit SeamOverride(Seams seams);
+  ~SeamOverride();
+  SeamOverride(const SeamOverride&) = delete;
+  SeamOverride& operator=(const SeamOverride&) = delete;
+
+ private:
+  Seams saved_;
+};
+
+// True when the key is down at this moment (high bit of the asynchronous key state).
+bool IsKeyDown(int virtualKey);
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+void WaitMilliseconds(DWORD milliseconds);
+bool StartProgram(const std::string& path, const std::string& commandLine);
+
+// The application's title: the caption of plain message boxes and the exception box.
+void SetApplicationTitle(const std::string& title);
+const std::string& ApplicationTitle();
+// A plain OK box with the application's title as caption.
+int ShowPlainMessage(HWND owner, const std::string& text);
+// The application's standard exception box: the message (with a final "." added when it has
+// none) with a stop icon under the application's title.
+void ShowExceptionBox(const std::string& message);

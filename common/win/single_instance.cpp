@@ -1,0 +1,32 @@
+#include "single_instance.h"
+
+#include "../text.h"
+#include "codepage.h"
+
+std::string SingleInstanceName(const std::string& programPath) {
+  return ReplaceAll(ReplaceAll(ReplaceAll(programPath, "\\", "-"), ":", ""), ".", "_");
+}
+
+std::string ProgramPath() {
+  std::wstring buffer(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  buffer.resize(n);
+  return WideToSjis(buffer);
+}
+
+HANDLE ClaimSingleInstance() {
+  const std::wstring name = SjisToWide(SingleInstanceName(ProgramPath()));
+  SetLastError(0);
+  HANDLE mutex = CreateMutexW(nullptr, TRUE, name.c_str());
+  if (GetLastError() != 0) {
+    if (mutex) CloseHandle(mutex);
+    return nullptr;
+  }
+  return mutex;
+}
+
+void ReleaseSingleInstance(HANDLE mutex) {
+  if (!mutex) return;
+  ReleaseMutex(mutex);
+  CloseHandle(mutex);
+}

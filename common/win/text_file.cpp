@@ -1,0 +1,100 @@
+#include "text_file.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "codepage.h"
+#include "seams.h"
+
+namespace {
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(SjisToWide(path).c_str()); }
+
+void ReportFileError() {
+  ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  const DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+  const DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DeleteFileAt(const std::string& path) {
+  const std::wstring w = SjisToWide(path);
+  const DWORD a = GetFileAttributesW(w.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesW(w.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+  return DeleteFileW(w.c_str()) != 0;
+}
+
+std::string ReadTextFile(const std::string& path) {
+  if (!FileExists(path)) return {};
+  HANDLE file = CreateFileW(SjisToWide(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    ReportFileError();
+    return {};
+  }
+  LARGE_INTEGER size{};
+  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 0x7FFFFFFF;
+  std::string buffer;
+  if (ok) {
+    buffer.resize(static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    ok = size.QuadPart == 0 ||
+         (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) != 0);
+    buffer.resize(ok ? got : 0);
+  }
+  ok = (CloseHandle(file) != 0) && ok;
+  if (!ok) {
+    ReportFileError();
+    return {};
+  }
+  const size_t nul = buffer.find('\0');
+  if (nul != std::string::npos) buffer.resize(nul);
+  return buffer;
+}
+
+bool WriteTextFile(const std::string& text, const std::string& path, bool hidden) {
+  const std::wstring target = SjisToWide(path);
+  if (target.empty()) return false;
+  wchar_t temp[MAX_PATH + 1] = {};
+  if (!GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temp)) return false;
+
+  bool ok = false;
+  HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    ok = text.empty() || (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written,
+                                    nullptr) &&
+                          written == text.size());
+    ok = FlushFileBuffers(file) && ok;
+    ok = CloseHandle(file) && ok;
+  }
+  if (ok && hidden) ok = SetFileAttributesW(temp, FILE_ATTRIBUTE_HIDDEN) != 0;
+  if (ok) {
+    // A read-only or hidden old file would refuse to be replaced on some systems.
+    const DWORD old = GetFileAttributesW(target.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
+      SetFileAttributesW(target.c_str(), old & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    ok = MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!ok && old != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), old);
+  }
+  if (!ok) DeleteFileW(temp);
+  return ok;
+}

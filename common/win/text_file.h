@@ -1,0 +1,21 @@
+// Whole-file read and write of the system's text files. Paths are Shift-JIS texts.
+#pragma once
+
+#include <string>
+
+inline constexpr char kFileErrorText[] =
+    "Can't perform one of the following file operations: Open, Seek, Read, Close.";
+inline constexpr char kFileErrorCaption[] = "File Error";
+
+bool FileExists(const std::string& path);    // a file, not a folder
+bool FolderExists(const std::string& path);  // a folder
+bool DeleteFileAt(const std::string& path);
+
+// The whole content up to its first NUL; empty when the file does not exist. A file that
+// exists but cannot be read shows the "File Error" box and gives the empty text.
+std::string ReadTextFile(const std::string& path);
+
+// Replaces the file by the bytes of the text. The new text goes to a temporary file in the
+// same folder first and then replaces the old file in one step, so a failed write leaves the
+// old file as it was (and no temporary file behind). Returns false on failure.
+bool WriteTextFile(const std::string& text, const std::string& path, bool hidden = false);
