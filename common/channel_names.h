@@ -16,5 +16,5 @@ inline constexpr uint32_t kConsoleMapSize = 1024;  // command, price, info (cons
 inline constexpr uint32_t kSettingMapSize = 2048;  // settings map (settings editor side)
 inline constexpr uint32_t kBridgeMapSize = 2048;   // every map on the bridge side
 
-inline constexpr uint32_t kPriceTextRead = 7;     // the console reads 7 bytes of the price
-inline constexpr uint32_t kConsoleTextMax = 1023; // command and info texts without the NUL
+inline constexpr uint32_t kPriceTextRead = 7;      // the console reads 7 bytes of the price
+inline constexpr uint32_t kConsoleTextMax = 1023;  // command and info texts without the NUL

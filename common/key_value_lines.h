@@ -11,8 +11,7 @@ std::vector<std::string> KeyValueTextLines(std::string text);
 
 // Index of the first key (in list order) whose bytes begin the line, -1 when none. The value
 // is everything after the key and one more byte, whatever that byte is.
-int MatchKeyLine(const std::string& line, const std::vector<std::string>& keys,
-                 std::string* value);
+int MatchKeyLine(const std::string& line, const std::vector<std::string>& keys, std::string* value);
 
 // "key=value" CR LF for every entry, in the order given.
 std::string BuildKeyValueText(const std::vector<std::pair<std::string, std::string>>& entries);

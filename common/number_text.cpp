@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kPrecision = 15;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -69,6 +71,7 @@ long double TextToFloat(const std::string& text) {
   if (!valid || i != n) throw ConversionError("'" + text + "' is not a valid floating point value");
   const std::string core = text.substr(start, n - start);
   const long double value = std::strtold(core.c_str(), nullptr);
-  if (std::isinf(value)) throw ConversionError("'" + text + "' is not a valid floating point value");
+  if (std::isinf(value))
+    throw ConversionError("'" + text + "' is not a valid floating point value");
   return value;
 }

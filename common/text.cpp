@@ -4,9 +4,13 @@
 #include <climits>
 #include <cstdlib>
 
-bool IsSjisLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF); }
+bool IsSjisLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF);
+}
 
-bool IsSjisTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+bool IsSjisTrailByte(unsigned char b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 
 namespace {
 
@@ -15,7 +19,9 @@ bool DoubleByteAt(const std::string& text, size_t i) {
          IsSjisTrailByte(static_cast<unsigned char>(text[i + 1]));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -69,7 +75,9 @@ std::string KeepNumber(const std::string& text) {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // Length of the longest prefix of text (from start) that reads as a decimal number:
 // sign, digits, optional point and digits, optional exponent. 0 when there is none.

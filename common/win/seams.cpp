@@ -52,23 +52,33 @@ SeamOverride::SeamOverride(Seams seams) : saved_(CurrentSeams()) {
   CurrentSeams() = std::move(seams);
 }
 
-SeamOverride::~SeamOverride() { CurrentSeams() = saved_; }
+SeamOverride::~SeamOverride() {
+  CurrentSeams() = saved_;
+}
 
-bool IsKeyDown(int virtualKey) { return CurrentSeams().isKeyDown(virtualKey); }
+bool IsKeyDown(int virtualKey) {
+  return CurrentSeams().isKeyDown(virtualKey);
+}
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   return CurrentSeams().messageBox(owner, text, caption, flags);
 }
 
-void WaitMilliseconds(DWORD milliseconds) { CurrentSeams().sleep(milliseconds); }
+void WaitMilliseconds(DWORD milliseconds) {
+  CurrentSeams().sleep(milliseconds);
+}
 
 bool StartProgram(const std::string& path, const std::string& commandLine) {
   return CurrentSeams().startProgram(path, commandLine);
 }
 
-void SetApplicationTitle(const std::string& title) { TitleStore() = title; }
+void SetApplicationTitle(const std::string& title) {
+  TitleStore() = title;
+}
 
-const std::string& ApplicationTitle() { return TitleStore(); }
+const std::string& ApplicationTitle() {
+  return TitleStore();
+}
 
 int ShowPlainMessage(HWND owner, const std::string& text) {
   return ShowMessageBox(owner, text, ApplicationTitle(), MB_OK);

@@ -9,13 +9,13 @@
 #include <string>
 
 struct Seams {
-  std::function<bool(int virtualKey)> isKeyDown;
+  std::function<bool(int virtualKey)> isKeyDown = {};
   // Returns the button pressed (IDOK, IDYES, ...). Texts are Shift-JIS.
   std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT flags)>
-      messageBox;
-  std::function<void(DWORD milliseconds)> sleep;
+      messageBox = {};
+  std::function<void(DWORD milliseconds)> sleep = {};
   // Starts a program without waiting; commandLine is passed as it stands (may be empty).
-  std::function<bool(const std::string& path, const std::string& commandLine)> startProgram;
+  std::function<bool(const std::string& path, const std::string& commandLine)> startProgram = {};
 };
 
 // The seams in force (the real ones unless a test replaced them).

@@ -9,7 +9,9 @@
 
 namespace {
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesW(SjisToWide(path).c_str()); }
+DWORD Attributes(const std::string& path) {
+  return GetFileAttributesW(SjisToWide(path).c_str());
+}
 
 void ReportFileError() {
   ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
@@ -76,13 +78,13 @@ bool WriteTextFile(const std::string& text, const std::string& path, bool hidden
   if (!GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temp)) return false;
 
   bool ok = false;
-  HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     DWORD written = 0;
-    ok = text.empty() || (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written,
-                                    nullptr) &&
-                          written == text.size());
+    ok = text.empty() ||
+         (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+          written == text.size());
     ok = FlushFileBuffers(file) && ok;
     ok = CloseHandle(file) && ok;
   }

@@ -5,12 +5,12 @@
 namespace {
 
 TEST(PosMbcs, NeverMatchesOnATrailByte) {
-  EXPECT_EQ(PosMbcs("\\", "\x95\x5C"), 0);        // the backslash inside 表
-  EXPECT_EQ(PosMbcs("\\", "\x95\x5C\\"), 3);      // 表 then a real backslash
-  EXPECT_EQ(PosMbcs("\\", "表ソ\\x"), 5);         // literals are Shift-JIS bytes
-  EXPECT_EQ(PosMbcs("\x5C", "\xF0\x5C"), 2);      // 0xF0 is no lead byte
-  EXPECT_EQ(PosMbcs("\x7F", "\x81\x7F"), 2);      // 0x7F is no trail byte
-  EXPECT_EQ(PosMbcs("\x83", "a\x83"), 2);         // a lead byte at the end stands alone
+  EXPECT_EQ(PosMbcs("\\", "\x95\x5C"), 0);    // the backslash inside 表
+  EXPECT_EQ(PosMbcs("\\", "\x95\x5C\\"), 3);  // 表 then a real backslash
+  EXPECT_EQ(PosMbcs("\\", "表ソ\\x"), 5);     // literals are Shift-JIS bytes
+  EXPECT_EQ(PosMbcs("\x5C", "\xF0\x5C"), 2);  // 0xF0 is no lead byte
+  EXPECT_EQ(PosMbcs("\x7F", "\x81\x7F"), 2);  // 0x7F is no trail byte
+  EXPECT_EQ(PosMbcs("\x83", "a\x83"), 2);     // a lead byte at the end stands alone
   EXPECT_EQ(PosMbcs("\x83\x41", "\x83\x83\x41"), 0);
 }
 
