@@ -1,0 +1,92 @@
+#include "terminal_search.h"
+
+#include "common/text.h"
+
+namespace {
+
+constexpr int kLevelsAbove = 4;
+
+// Byte index of the last backslash that is a character of its own, npos when none. A trail
+// byte 0x5C (the second half of 表, ソ, ...) is part of its character, not a separator.
+size_t LastBackslash(const std::string& path) {
+  size_t last = std::string::npos;
+  size_t i = 0;
+  while (i < path.size()) {
+    const bool doubleByte = i + 1 < path.size() &&
+                            IsSjisLeadByte(static_cast<unsigned char>(path[i])) &&
+                            IsSjisTrailByte(static_cast<unsigned char>(path[i + 1]));
+    if (!doubleByte && path[i] == '\\') last = i;
+    i += doubleByte ? 2 : 1;
+  }
+  return last;
+}
+
+bool EndsWithBackslash(const std::string& path) {
+  return !path.empty() && LastBackslash(path) == path.size() - 1;
+}
+
+std::string WithoutTrailingBackslash(const std::string& path) {
+  return EndsWithBackslash(path) ? path.substr(0, path.size() - 1) : path;
+}
+
+// The path up to and including its last backslash.
+std::string FolderPart(const std::string& path) {
+  const size_t slash = LastBackslash(path);
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The folder with its last n folder names removed; ends with a backslash when n > 0.
+std::string RemoveLevels(std::string folder, int n) {
+  for (int i = 0; i < n; ++i) folder = FolderPart(WithoutTrailingBackslash(folder));
+  return folder;
+}
+
+std::string Ups(int n) {
+  std::string ups;
+  for (int i = 0; i < n; ++i) ups += "..\\";
+  return ups;
+}
+
+}  // namespace
+
+std::optional<std::string> SearchTerminalFromFolder(const std::string& folder,
+                                                    const FileSystemProbe& probe) {
+  const std::string f = WithoutTrailingBackslash(folder);
+  for (int n = 0; n <= kLevelsAbove; ++n) {
+    if (!probe.fileExists(f + "\\" + Ups(n) + kTerminalFileName)) continue;
+    return n == 0 ? f + "\\" + kTerminalFileName : RemoveLevels(f, n) + kTerminalFileName;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> SearchTerminalFromFile(const std::string& file,
+                                                  const FileSystemProbe& probe) {
+  std::string f = FolderPart(file);
+  if (!EndsWithBackslash(f)) f += "\\";
+  for (int n = 0; n <= kLevelsAbove; ++n) {
+    if (probe.fileExists(f + Ups(n) + kTerminalFileName))
+      return RemoveLevels(f, n) + kTerminalFileName;
+  }
+  return std::nullopt;
+}
+
+bool IsShortcutName(const std::string& path) {
+  std::string tail = RightText(4, path);
+  for (char& c : tail)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return tail == ".lnk";
+}
+
+std::optional<std::string> ResolveDroppedItem(const std::string& path,
+                                              const FileSystemProbe& probe) {
+  std::string current = path;
+  for (int hops = 0;; ++hops) {
+    if (probe.folderExists(current)) return SearchTerminalFromFolder(current, probe);
+    if (!probe.fileExists(current)) return std::nullopt;
+    if (!IsShortcutName(current)) return SearchTerminalFromFile(current, probe);
+    if (hops == kMaxShortcutHops) return std::nullopt;
+    std::optional<std::string> target = probe.readShortcut(current);
+    if (!target || target->empty()) return std::nullopt;
+    current = *target;
+  }
+}

@@ -1,0 +1,20 @@
+// Texts of the console's help and version pages: the page "Version.htm" that the version
+// window shows, and the address of the online help.
+#pragma once
+
+#include <string>
+
+inline constexpr char kVersionPageName[] = "Version.htm";
+
+// The maker's web server; every address of the console on it starts here.
+inline constexpr char kSiteRoot[] = "http://www.quorvex.example/";
+inline constexpr char kHelpPagePath[] = "soft/FX/EA/Pelmora/help/";
+
+std::string OnlineHelpAddress();
+
+// The version as the page shows it: the number's general text laid out by "##,###,###.###"
+// (1.0800005 becomes 1.080).
+std::string VersionPageNumber(float ownVersion);
+
+// The whole page, CR LF line ends.
+std::string BuildVersionPage(float ownVersion);
