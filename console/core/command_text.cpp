@@ -1,0 +1,40 @@
+#include "console/core/command_text.h"
+
+#include "common/number_text.h"
+#include "common/text.h"
+#include "console/core/slider.h"
+
+std::string GetLotText(const std::array<bool, kLotChoices>& ticked) {
+  static constexpr const char* kLots[kLotChoices] = {"1.0", "2.0", "3.0", "5.0", "10.0", "20.0"};
+  for (size_t i = 0; i < kLotChoices; ++i)
+    if (ticked[i]) return kLots[i];
+  return kLots[0];
+}
+
+const char* HedgeGuardMessage(int32_t hitCount, OrderSide side) {
+  if (side == OrderSide::None) return nullptr;
+  if (hitCount == kHitCountUnknown) return kHedgeRefusedText;
+  // A positive count means the expert holds buys, a negative one sells.
+  if (side == OrderSide::Buy && hitCount < 0) return kHedgeWarningText;
+  if (side == OrderSide::Sell && hitCount > 0) return kHedgeWarningText;
+  return nullptr;
+}
+
+std::string MarketOrderCommand(OrderSide side, const std::string& lot) {
+  return (side == OrderSide::Sell ? "Sell_" : "Buy_") + lot;
+}
+
+const char* PendingPriceProblem(const std::string& priceText) {
+  if (priceText.empty()) return kEmptyPriceText;
+  if (!IsPriceText(priceText)) return kBadPriceCharText;
+  return nullptr;
+}
+
+std::string PendingOrderCommand(const PendingOrderType& type, const std::string& lot,
+                                const std::string& price, bool series,
+                                const std::string& seriesCount, int sliderPosition) {
+  std::string command = std::string(type.word) + "_" + lot + "=" + price;
+  const int offset = SliderOffsetSteps(sliderPosition);
+  if (series && offset != 0) command += "#" + seriesCount + "$" + FloatToText(offset);
+  return command;
+}

@@ -1,0 +1,63 @@
+// The command line the console writes into the command map, and the rules that decide
+// whether an order may be written at all (the hedge guard, the lot multiple).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Which side of the book an order opens; None for the commands the hedge guard never stops.
+enum class OrderSide { None, Buy, Sell };
+
+// The expert reports 10000 when its state has no count: then no side may be opened.
+inline constexpr int32_t kHitCountUnknown = 10000;
+
+// A command with its NUL must fit in the console's 1024-byte view of the command map.
+inline constexpr size_t kCommandTextMax = 1023;
+
+inline constexpr char kHedgeRefusedText[] = "両建て不可です！！";
+inline constexpr char kHedgeWarningText[] = "両建てしないで下さい！！";
+inline constexpr char kCommandTooLongText[] =
+    "連続注文数が長すぎるため注文できません。\r\n"
+    "「連続ヶ注文」の数を確認してください。";
+
+// The lot radio buttons, top to bottom: x1, x2, x3, x5, x10, x20.
+inline constexpr size_t kLotChoices = 6;
+// The lot text of the first ticked choice; "1.0" when none is ticked.
+std::string GetLotText(const std::array<bool, kLotChoices>& ticked);
+
+// The message that refuses an order on this side, or nullptr when it may go on. The guard
+// runs before the Shift rule, so its messages show even when the order would not be sent.
+const char* HedgeGuardMessage(int32_t hitCount, OrderSide side);
+
+// "Buy_" / "Sell_" followed by the lot text.
+std::string MarketOrderCommand(OrderSide side, const std::string& lot);
+
+// One pending-order button: its type word and the side it opens.
+struct PendingOrderType {
+  const char* word;
+  OrderSide side;
+};
+inline constexpr PendingOrderType kBuyLimit{"BuyLimit", OrderSide::Buy};
+inline constexpr PendingOrderType kBuyStop{"BuyStop", OrderSide::Buy};
+inline constexpr PendingOrderType kSellLimit{"SellLimit", OrderSide::Sell};
+inline constexpr PendingOrderType kSellStop{"SellStop", OrderSide::Sell};
+
+inline constexpr char kEmptyPriceText[] = "指定価格が空白です！";
+inline constexpr char kBadPriceCharText[] = "不正な文字が入っています！";
+// The problem with the typed pending price (empty, or a character other than digits and
+// points), or nullptr when it may be sent.
+const char* PendingPriceProblem(const std::string& priceText);
+
+// type "_" lot "=" price, and for a series "#" count "$" step, where step is the slider's
+// offset from its centre (50 - position). A series needs an offset: at the centre a single
+// order is written even when the series box is ticked.
+std::string PendingOrderCommand(const PendingOrderType& type, const std::string& lot,
+                                const std::string& price, bool series,
+                                const std::string& seriesCount, int sliderPosition);
+
+// The text fits the command map (with its NUL).
+inline bool CommandFits(const std::string& command) {
+  return command.size() <= kCommandTextMax;
+}
