@@ -1,0 +1,26 @@
+// Named parameter sets on disk: the folder beside the program, one ".stdt" file per set
+// name, the check of a name before saving, and the texts of the questions and messages.
+#pragma once
+
+#include <string>
+
+inline constexpr char kSettingsFolderName[] = "TradeQuorvex設定";
+inline constexpr char kSetFileExtension[] = ".stdt";
+
+// exeFolder ends in a backslash; the result has no trailing backslash.
+std::string SettingsFolderPath(const std::string& exeFolder);
+std::string SetFilePath(const std::string& settingsFolder, const std::string& setName);
+
+// True when a character of the name is one that a file name may not hold. Double-byte
+// characters count whole, so one whose second byte is a backslash is allowed.
+bool HasBadFileChar(const std::string& setName);
+
+// The set name of a file name found in the settings folder: true for a ".stdt" file (the
+// extension compared without regard to case), with the name less its extension.
+bool SetNameOfFile(const std::string& fileName, std::string* setName);
+
+extern const char kBadFileCharMessage[];
+extern const char kMissingSetMessage[];
+extern const char kSetQuestionCaption[];
+std::string OverwriteQuestion(const std::string& setName);
+std::string DeleteQuestion(const std::string& setName);

@@ -1,0 +1,72 @@
+#include "settings/core/settings_map_text.h"
+
+#include "common/key_value_lines.h"
+#include "common/number_text.h"
+#include "settings/core/settings_file_text.h"
+
+namespace {
+
+constexpr char kSetNameKey[] = "SettingName";
+
+bool IsCheckBoxRow(int row) {
+  return row >= 0 && SettingRows()[row].kind == ControlKind::kCheckBox;
+}
+
+struct ReadBackKeys {
+  std::vector<std::string> keys;  // header, ManualDataIndex, then one per entry of rows
+  std::vector<int> rows;
+};
+
+const ReadBackKeys& CompareKeys() {
+  static const ReadBackKeys compare = [] {
+    ReadBackKeys c;
+    c.keys = {kSettingsHeader, "ManualDataIndex"};
+    for (int row : ControlRowOrder()) {
+      if (row == kRowTradeComment) continue;
+      c.keys.push_back(SettingRows()[row].key);
+      c.rows.push_back(row);
+    }
+    c.keys.push_back(kSetNameKey);
+    c.rows.push_back(kReadBackSetName);
+    return c;
+  }();
+  return compare;
+}
+
+}  // namespace
+
+std::string BuildSettingsMapText(const ControlValues& values, const std::string& setName,
+                                 float pipValueFactor, const std::string& dataPath) {
+  std::string text = std::string(kSettingsHeader) + "\r\n";
+  for (int row : ControlRowOrder()) {
+    const std::string& value = values[row];
+    const std::string sent = IsCheckBoxRow(row) ? (value == "1" ? "1" : "0") : value;
+    text += std::string(SettingRows()[row].key) + "=" + sent + "\r\n";
+  }
+  text += std::string(kSetNameKey) + "=" + setName + "\r\n";
+  text += "BuiltInTimes=" + FloatToText(pipValueFactor) + "\r\n";
+  text += "DataPath=" + dataPath + "\r\n";
+  return text;
+}
+
+std::string FitSettingsMapText(const std::string& text, size_t mapSize) {
+  if (mapSize == 0) return {};
+  return text.size() < mapSize ? text : text.substr(0, mapSize - 1);
+}
+
+ReadBackText ParseReadBackText(const std::string& mapText) {
+  const ReadBackKeys& compare = CompareKeys();
+  ReadBackText result;
+  for (const std::string& line : KeyValueTextLines(mapText)) {
+    std::string value;
+    const int k = MatchKeyLine(line, compare.keys, &value);
+    if (k == 0) result.header = true;
+    if (k >= 2) result.entries.push_back({compare.rows[static_cast<size_t>(k - 2)], value});
+  }
+  return result;
+}
+
+bool ControlAgrees(int row, const std::string& controlValue, const std::string& mapValue) {
+  if (IsCheckBoxRow(row)) return (mapValue == "1") == (controlValue == "1");
+  return controlValue == mapValue;
+}
