@@ -1,0 +1,58 @@
+#include "shell_shortcut.h"
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include "common/win/codepage.h"
+
+namespace {
+
+// COM for the length of one call; left alone when the thread already runs another model.
+class ComScope {
+ public:
+  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComScope() {
+    if (ok_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
+bool ReadShortcut(const std::string& shortcutPath, std::string* target, std::string* arguments,
+                  std::string* iconFile, int* iconIndex) {
+  ComScope com;
+  IShellLinkW* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link))))
+    return false;
+  IPersistFile* file = nullptr;
+  HRESULT hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  if (SUCCEEDED(hr)) hr = file->Load(SjisToWide(shortcutPath).c_str(), STGM_READ);
+
+  wchar_t buffer[MAX_PATH] = {};
+  if (SUCCEEDED(hr) && target) {
+    WIN32_FIND_DATAW found{};
+    hr = link->GetPath(buffer, MAX_PATH, &found, SLGP_UNCPRIORITY);
+    *target = SUCCEEDED(hr) ? WideToSjis(buffer) : std::string();
+  }
+  if (SUCCEEDED(hr) && arguments) {
+    buffer[0] = L'\0';
+    hr = link->GetArguments(buffer, MAX_PATH);
+    *arguments = SUCCEEDED(hr) ? WideToSjis(buffer) : std::string();
+  }
+  if (SUCCEEDED(hr) && iconFile && iconIndex) {
+    buffer[0] = L'\0';
+    int index = 0;
+    hr = link->GetIconLocation(buffer, MAX_PATH, &index);
+    *iconFile = SUCCEEDED(hr) ? WideToSjis(buffer) : std::string();
+    *iconIndex = SUCCEEDED(hr) ? index : 0;
+  }
+  if (file) file->Release();
+  link->Release();
+  return SUCCEEDED(hr);
+}
