@@ -1,0 +1,86 @@
+// Library entry: TA-Lib, the stale debug file and the four channel maps, once per process.
+#include <ta_func.h>
+#include <windows.h>
+
+#include <string>
+
+#include "bridge/channel_maps.h"
+#include "common/channel_names.h"
+
+namespace {
+
+// Built before the entry runs and destroyed after it; closing twice is harmless.
+SharedTextMap gMaps[4];
+
+SharedTextMap& MapOf(Channel channel) {
+  return gMaps[static_cast<int>(channel)];
+}
+
+const char* NameOf(Channel channel) {
+  switch (channel) {
+    case Channel::Command:
+      return kCommandMapName;
+    case Channel::Price:
+      return kPriceMapName;
+    case Channel::Setting:
+      return kSettingMapName;
+    case Channel::Info:
+      return kInfoMapName;
+  }
+  return "";
+}
+
+// The library sits in <data folder>\MQL4\Libraries; the strategy tester's files folder of the
+// same installation is <data folder>\tester\files.
+std::wstring DebugFilePath(HINSTANCE instance) {
+  wchar_t module[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(instance, module, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return {};
+  std::wstring folder(module, n);
+  for (int level = 0; level < 3; ++level) {  // the file name, Libraries, MQL4
+    const size_t slash = folder.find_last_of(L'\\');
+    if (slash == std::wstring::npos || slash == 0) return {};
+    folder.resize(slash);
+  }
+  return folder + L"\\tester\\files\\debug.txt";
+}
+
+void DeleteDebugFile(HINSTANCE instance) {
+  const std::wstring path = DebugFilePath(instance);
+  if (path.empty()) return;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  CloseHandle(file);
+  DeleteFileW(path.c_str());
+}
+
+BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    TA_Initialize();
+    DeleteDebugFile(instance);
+    for (Channel channel : kChannels) OpenChannelMap(channel);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    TA_Shutdown();
+    for (Channel channel : kChannels) CloseChannelMap(channel);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void OpenChannelMap(Channel channel) {
+  MapOf(channel).Open(NameOf(channel), kBridgeMapSize, kBridgeMapSize);
+}
+
+void CloseChannelMap(Channel channel) {
+  MapOf(channel).Close();
+}
+
+SharedTextMap& ChannelMap(Channel channel) {
+  return MapOf(channel);
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  return DllEntryPoint(instance, reason, reserved);
+}
