@@ -1,0 +1,245 @@
+// The form: message reflection, menus, timers, closing, size semantics, top-most, colours of
+// the background, letting messages through, and handler errors.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/win/seams.h"
+#include "sample_form.h"
+
+namespace {
+
+// Lets messages through until the condition holds or the time is up.
+template <typename Condition>
+bool PumpUntil(Condition condition, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > milliseconds) return false;
+    ui::ProcessMessages();
+    Sleep(5);
+  }
+  return true;
+}
+
+void Pump(DWORD milliseconds) {
+  PumpUntil([] { return false; }, milliseconds);
+}
+
+TEST(Form, CaptionAndWindowSizeIncludeTheFrame) {
+  SampleForm form;
+  EXPECT_EQ(form.Text(), "表ソ見本ﾃｽﾄ");
+  EXPECT_EQ(form.Width(), 310);
+  EXPECT_EQ(form.Height(), 260);
+  EXPECT_LT(form.ClientWidth(), 310);
+  EXPECT_LT(form.ClientHeight(), 260);
+  form.SetBounds(100, 120, 255, 225);
+  EXPECT_EQ(form.Left(), 100);
+  EXPECT_EQ(form.Top(), 120);
+  EXPECT_EQ(form.Width(), 255);
+  EXPECT_EQ(form.Height(), 225);
+  form.SetWidth(267);
+  EXPECT_EQ(form.Left(), 100);
+  EXPECT_EQ(form.Width(), 267);
+  EXPECT_EQ(form.Height(), 225);
+  form.SetClientHeight(150);
+  EXPECT_EQ(form.ClientHeight(), 150);
+  EXPECT_EQ(form.Width(), 267);
+}
+
+TEST(Form, ClientSizeArgumentSizesTheClientArea) {
+  ui::Form form({.caption = "バージョン情報",
+                 .clientWidth = 344,
+                 .clientHeight = 184,
+                 .border = ui::FormBorder::Dialog});
+  EXPECT_EQ(form.ClientWidth(), 344);
+  EXPECT_EQ(form.ClientHeight(), 184);
+  ui::Form tool({.caption = "ニュース（Quorvex）",
+                 .clientWidth = 340,
+                 .clientHeight = 182,
+                 .border = ui::FormBorder::Tool});
+  EXPECT_EQ(tool.ClientWidth(), 340);
+  EXPECT_TRUE(GetWindowLongPtrW(tool.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  ui::Form splash({.clientWidth = 442, .clientHeight = 305, .border = ui::FormBorder::None});
+  EXPECT_EQ(splash.Width(), 442);
+  EXPECT_EQ(splash.Height(), 305);
+}
+
+TEST(Form, ShowRunsOnShowEachTimeAndCloseHides) {
+  SampleForm form;
+  int shown = 0, closed = 0;
+  bool allow = false;
+  form.onShow = [&] { ++shown; };
+  form.onCloseQuery = [&] { return allow; };
+  form.onClose = [&] { ++closed; };
+  form.Show();
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(shown, 1);
+  SendMessageW(form.Handle(), WM_CLOSE, 0, 0);  // refused by the query
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(closed, 0);
+  allow = true;
+  SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(closed, 1);
+  form.Close();  // closing a hidden form still runs its handler
+  EXPECT_EQ(closed, 2);
+  form.Show();
+  EXPECT_EQ(shown, 2);
+}
+
+TEST(Form, TopMostSwitchKeepsPlaceAndSize) {
+  SampleForm form;
+  form.SetBounds(50, 60, 255, 225);
+  form.Show();
+  form.SetTopMost(true);
+  EXPECT_TRUE(form.TopMost());
+  EXPECT_EQ(form.Left(), 50);
+  EXPECT_EQ(form.Top(), 60);
+  EXPECT_EQ(form.Width(), 255);
+  form.SetTopMost(false);
+  EXPECT_FALSE(form.TopMost());
+  EXPECT_EQ(form.Height(), 225);
+}
+
+TEST(Form, MenuEntriesRunTheirHandlersAndKeepCaptions) {
+  SampleForm form;
+  std::vector<std::string> ran;
+  form.SetMenuBar({{"ファイル(&F)",
+                    {{"連携するMT4(&M)", [&] { ran.push_back("mt4"); }},
+                     {"-", nullptr},
+                     {"終了(&X)", [&] { ran.push_back("exit"); }}}},
+                   {"ヘルプ(&H)", {{"ﾊﾞｰｼﾞｮﾝ情報(&V)", [&] { ran.push_back("ver"); }}}}});
+  HMENU bar = GetMenu(form.Handle());
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  wchar_t text[64];
+  GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"ファイル(&F)");
+  HMENU file = GetSubMenu(bar, 0);
+  EXPECT_TRUE(GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR);
+  GetMenuStringW(GetSubMenu(bar, 1), 0, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"ﾊﾞｰｼﾞｮﾝ情報(&V)");
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(file, 2), 0), 0);
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(GetSubMenu(bar, 1), 0), 0), 0);
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(file, 0), 0), 0);
+  EXPECT_EQ(ran, (std::vector<std::string>{"exit", "ver", "mt4"}));
+  // The window size stays the form's size: the menu takes its room from the client area.
+  EXPECT_EQ(form.Height(), 260);
+}
+
+TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
+  SampleForm form;
+  int ticks = 0;
+  form.tmrTick.onTimer = [&] { ++ticks; };
+  Pump(100);
+  EXPECT_EQ(ticks, 0) << "created disabled";
+  form.tmrTick.SetEnabled(true);
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }, 3000));
+  form.tmrTick.SetEnabled(false);
+  const int stopped = ticks;
+  Pump(150);
+  EXPECT_EQ(ticks, stopped);
+  // A handler that switches its own timer off runs once (the "once" timers).
+  ui::Timer once(form, {.interval = 10});
+  int onceTicks = 0;
+  once.onTimer = [&] {
+    once.SetEnabled(false);
+    ++onceTicks;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return onceTicks == 1; }, 3000));
+  Pump(100);
+  EXPECT_EQ(onceTicks, 1);
+  EXPECT_EQ(once.Interval(), 10u);
+}
+
+TEST(Timer, LongIntervalDoesNotFireEarly) {
+  SampleForm form;
+  ui::Timer slow(form, {.interval = 600000});
+  int ticks = 0;
+  slow.onTimer = [&] { ++ticks; };
+  Pump(100);
+  EXPECT_EQ(ticks, 0);
+  slow.SetInterval(10);
+  EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }, 3000));
+}
+
+TEST(ProcessMessages, DeliversQueuedMessagesAndKeepsAQuitRequest) {
+  SampleForm form;
+  int clicks = 0;
+  form.cmdBuy.onClick = [&] { ++clicks; };
+  PostMessageW(form.Handle(), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(form.cmdBuy.Handle()), BN_CLICKED),
+               reinterpret_cast<LPARAM>(form.cmdBuy.Handle()));
+  PostQuitMessage(3);
+  ui::ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(Form, HandlerErrorGoesToTheExceptionBoxAndTheProgramGoesOn) {
+  SetApplicationTitle("トレードQuorvex");
+  std::vector<std::string> shown;
+  Seams seams;
+  seams.messageBox = [&](HWND, const std::string& text, const std::string& caption, UINT flags) {
+    shown.push_back(text + "|" + caption + "|" + std::to_string(flags & MB_ICONMASK));
+    return IDOK;
+  };
+  SeamOverride over(seams);
+  SampleForm form;
+  form.Show();
+  form.cmdBuy.onClick = [] {
+    throw std::runtime_error("'1..2' is not a valid floating point value");
+  };
+  SendMessageW(form.cmdBuy.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "'1..2' is not a valid floating point value.|トレードQuorvex|" +
+                          std::to_string(MB_ICONSTOP));
+  form.txtPrice.onMouseMove = [](int, int) { throw 5; };
+  SendMessageW(form.txtPrice.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1], "|トレードQuorvex|" + std::to_string(MB_ICONSTOP));
+}
+
+TEST(Form, BackgroundIsPaintedInTheFormColour) {
+  SampleForm form;
+  form.SetBounds(30, 30, 310, 260);
+  form.Show();
+  form.Repaint();
+  Pump(50);
+  HDC dc = GetDC(form.Handle());
+  EXPECT_EQ(GetPixel(dc, form.ClientWidth() - 3, form.ClientHeight() - 3), 0xFFCCCCu);
+  ReleaseDC(form.Handle(), dc);
+  form.SetColor(ui::kYellow);
+  form.Repaint();
+  dc = GetDC(form.Handle());
+  EXPECT_EQ(GetPixel(dc, form.ClientWidth() - 3, form.ClientHeight() - 3), 0x00FFFFu);
+  ReleaseDC(form.Handle(), dc);
+}
+
+TEST(Form, RestoreNormalKeepsAHiddenFormHidden) {
+  SampleForm form;
+  form.Show();
+  ShowWindow(form.Handle(), SW_MINIMIZE);
+  form.Hide();
+  form.RestoreNormal();
+  EXPECT_FALSE(IsIconic(form.Handle()));
+  EXPECT_FALSE(form.Visible());
+  form.SetBounds(10, 20, 360, 398);
+  form.Show();
+  EXPECT_EQ(form.Width(), 360);
+  EXPECT_EQ(form.Left(), 10);
+}
+
+TEST(App, WorkAreaLiesOnTheScreen) {
+  const RECT r = ui::DesktopWorkArea();
+  EXPECT_GT(r.right - r.left, 0);
+  EXPECT_GT(r.bottom - r.top, 0);
+  EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
+}
+
+}  // namespace

@@ -1,0 +1,502 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+#include <imm.h>
+#include <uxtheme.h>
+#include <vsstyle.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "common/win/codepage.h"
+#include "common/win/seams.h"
+#include "ui/form.h"
+
+namespace ui {
+
+namespace {
+
+bool IsRadio(const wchar_t* className, DWORD style) {
+  return lstrcmpiW(className, WC_BUTTONW) == 0 && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
+bool IsStatic(HWND hwnd) {
+  wchar_t name[16] = {};
+  GetClassNameW(hwnd, name, 16);
+  return lstrcmpiW(name, WC_STATICW) == 0;
+}
+
+std::wstring ItemText(HWND hwnd, UINT lengthMessage, UINT textMessage, int index) {
+  const LRESULT n = SendMessageW(hwnd, lengthMessage, static_cast<WPARAM>(index), 0);
+  if (n <= 0) return {};
+  std::vector<wchar_t> buffer(static_cast<size_t>(n) + 1);
+  const LRESULT got = SendMessageW(hwnd, textMessage, static_cast<WPARAM>(index),
+                                   reinterpret_cast<LPARAM>(buffer.data()));
+  return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+}  // namespace
+
+// --- Control ---------------------------------------------------------------------------------
+
+Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
+                 DWORD exStyle)
+    : form_(form) {
+  color_ = args.color;
+  textColor_ = args.textColor;
+  const bool radio = IsRadio(className, style);
+  if (radio) {
+    if (!form.lastWasRadio_) {
+      style |= WS_GROUP;
+      ++form.radioGroup_;
+    }
+    radioGroup_ = form.radioGroup_;
+  } else {
+    style |= WS_GROUP;
+  }
+  form.lastWasRadio_ = radio;
+  style |= WS_CHILD | (args.visible ? WS_VISIBLE : 0) | (args.enabled ? 0 : WS_DISABLED);
+  hwnd_ = CreateWindowExW(exStyle, className, SjisToWide(args.text).c_str(), style, args.left,
+                          args.top, args.width, args.height, form.Handle(),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId_++)),
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error("a control could not be created");
+  HFONT font = form.Font();
+  if (!args.font.IsDefault()) font = ownFont_ = CreateUiFont(args.font, form.FontSpecOf());
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  form.controls_[hwnd_] = this;
+  SetWindowSubclass(hwnd_, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (!args.hint.empty()) SetHint(args.hint);
+}
+
+Control::~Control() {
+  if (toolAdded_) {
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = form_.Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    SendMessageW(form_.Tooltip(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  RemoveWindowSubclass(hwnd_, &Control::SubclassProc, 1);
+  form_.controls_.erase(hwnd_);
+  DestroyWindow(hwnd_);
+  if (ownFont_) DeleteObject(ownFont_);
+}
+
+void Control::SetHint(const std::string& hint) {
+  hint_ = hint;
+  std::wstring text = SjisToWide(hint);
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = form_.Handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  ti.lpszText = text.data();
+  if (!toolAdded_) {
+    // Static text lets the mouse through unless it notifies; a hint needs the mouse.
+    if (IsStatic(hwnd_))
+      SetWindowLongPtrW(hwnd_, GWL_STYLE, GetWindowLongPtrW(hwnd_, GWL_STYLE) | SS_NOTIFY);
+    SendMessageW(form_.Tooltip(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    toolAdded_ = true;
+  } else {
+    SendMessageW(form_.Tooltip(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+std::vector<Control*> Control::FormControls() const {
+  std::vector<Control*> all;
+  for (const auto& entry : form_.controls_) all.push_back(entry.second);
+  return all;
+}
+
+HBRUSH Control::OnCtlColor(HDC dc, UINT message) {
+  HBRUSH brush = ColorBrush();
+  COLORREF background = color_;
+  if (!brush && TakesFormColor()) {
+    brush = form_.ColorBrush();
+    background = form_.Color();
+  }
+  if (!brush && textColor_ == kNoColor) return nullptr;
+  // The system's defaults first (text colour of the state, font background), then ours.
+  const auto systemBrush = reinterpret_cast<HBRUSH>(DefWindowProcW(
+      form_.Handle(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+  if (textColor_ != kNoColor && IsWindowEnabled(hwnd_))
+    ::SetTextColor(dc, ResolveColor(textColor_));
+  if (!brush) return systemBrush;
+  SetBkColor(dc, ResolveColor(background));
+  return brush;
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* control = reinterpret_cast<Control*>(data);
+  if (message == WM_MOUSEMOVE && control->onMouseMove) {
+    try {
+      control->onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    } catch (const std::exception& e) {
+      ShowExceptionBox(e.what());
+    } catch (...) {
+      ShowExceptionBox("");
+    }
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Control::SubclassProc, 1);
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// --- Button ----------------------------------------------------------------------------------
+
+Button::Button(Form& form, const ControlArgs& args, ButtonLook look)
+    : Control(form, args, WC_BUTTONW, WS_TABSTOP | BS_OWNERDRAW), look_(look) {}
+
+void Button::Click() {
+  if (onClick) onClick();
+}
+
+void Button::OnCommand(WORD code) {
+  // A disabled button never acts, whoever sends it the click (a run in progress keeps its
+  // button disabled against a second run).
+  if (!Enabled()) return;
+  if (code == BN_CLICKED)
+    Click();
+  else if (code == BN_DOUBLECLICKED && onDoubleClick)
+    onDoubleClick();
+}
+
+void Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  const std::wstring caption = SjisToWide(Text());
+  const COLORREF ink = disabled                 ? GetSysColor(COLOR_GRAYTEXT)
+                       : textColor_ != kNoColor ? ResolveColor(textColor_)
+                                                : GetSysColor(COLOR_BTNTEXT);
+  const bool arrowUp = caption == L"\u25B2";
+  const bool arrowDown = caption == L"\u25BC";
+
+  if (look_ == ButtonLook::FlatArrow) {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge(dc, &r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    if (arrowUp || arrowDown) {
+      const int w = r.right - r.left;
+      const int h = r.bottom - r.top;
+      const int half = std::max(1, std::min(w / 2 - 2, h - 4));
+      const int tall = std::max(1, std::min(half, h - 4));
+      const int cx = r.left + w / 2 + (pressed ? 1 : 0);
+      const int cy = r.top + h / 2 + (pressed ? 1 : 0);
+      POINT p[3];
+      if (arrowUp) {
+        p[0] = {cx - half, cy + tall / 2};
+        p[1] = {cx + half, cy + tall / 2};
+        p[2] = {cx, cy + tall / 2 - tall};
+      } else {
+        p[0] = {cx - half, cy - tall / 2};
+        p[1] = {cx + half, cy - tall / 2};
+        p[2] = {cx, cy - tall / 2 + tall};
+      }
+      HBRUSH brush = CreateSolidBrush(ink);
+      HPEN pen = CreatePen(PS_SOLID, 1, ink);
+      HGDIOBJ oldBrush = SelectObject(dc, brush);
+      HGDIOBJ oldPen = SelectObject(dc, pen);
+      Polygon(dc, p, 3);
+      SelectObject(dc, oldBrush);
+      SelectObject(dc, oldPen);
+      DeleteObject(brush);
+      DeleteObject(pen);
+      return;
+    }
+  } else if (HTHEME theme = OpenThemeData(hwnd_, L"BUTTON")) {
+    FillRect(dc, &r, form_.ColorBrush());
+    const int state = disabled                            ? PBS_DISABLED
+                      : pressed                           ? PBS_PRESSED
+                      : (item.itemState & ODS_FOCUS) != 0 ? PBS_DEFAULTED
+                                                          : PBS_NORMAL;
+    DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+    CloseThemeData(theme);
+  } else {
+    DrawFrameControl(
+        dc, &r, DFC_BUTTON,
+        DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0));
+  }
+  RECT textRect = r;
+  if (pressed) OffsetRect(&textRect, 1, 1);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldInk = ::SetTextColor(dc, ink);
+  HGDIOBJ oldFont =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+  DrawTextW(dc, caption.c_str(), -1, &textRect,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE |
+                ((item.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0));
+  SelectObject(dc, oldFont);
+  ::SetTextColor(dc, oldInk);
+  SetBkMode(dc, oldMode);
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0 &&
+      look_ == ButtonLook::Standard) {
+    InflateRect(&r, -3, -3);
+    DrawFocusRect(dc, &r);
+  }
+}
+
+// --- Edit ------------------------------------------------------------------------------------
+
+Edit::Edit(Form& form, const ControlArgs& args, EditOptions options)
+    : Control(form, args, WC_EDITW,
+              WS_TABSTOP | ES_AUTOHSCROLL | (options.readOnly ? ES_READONLY : 0),
+              WS_EX_CLIENTEDGE) {
+  if (!options.inputMethod) ImmAssociateContext(hwnd_, nullptr);
+}
+
+void Edit::SetText(const std::string& text) {
+  // The edit's own change notice for a set text differs between systems; raise it here, once.
+  settingText_ = true;
+  Window::SetText(text);
+  settingText_ = false;
+  if (onChange) onChange();
+}
+
+bool Edit::ReadOnly() const {
+  return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  SendMessageW(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void Edit::OnCommand(WORD code) {
+  if (code == EN_CHANGE && !settingText_ && onChange) onChange();
+}
+
+// --- CheckBox, RadioButton, GroupBox -------------------------------------------------------
+
+CheckBox::CheckBox(Form& form, const ControlArgs& args, bool checked)
+    : Control(form, args, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX) {
+  if (args.textColor != kNoColor) SetWindowTheme(hwnd_, L"", L"");
+  if (checked) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+bool CheckBox::Checked() const {
+  return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked == Checked()) return;
+  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (onClick) onClick();
+}
+
+void CheckBox::OnCommand(WORD code) {
+  if (code == BN_CLICKED && onClick) onClick();
+}
+
+RadioButton::RadioButton(Form& form, const ControlArgs& args, bool checked)
+    : Control(form, args, WC_BUTTONW, WS_TABSTOP | BS_AUTORADIOBUTTON) {
+  if (args.textColor != kNoColor) SetWindowTheme(hwnd_, L"", L"");
+  if (checked) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+bool RadioButton::Checked() const {
+  return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RadioButton::SetChecked(bool checked) {
+  if (checked == Checked()) return;
+  if (checked) {
+    for (Control* control : FormControls()) {
+      auto* other = dynamic_cast<RadioButton*>(control);
+      if (other && other != this && other->radioGroup_ == radioGroup_)
+        SendMessageW(other->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
+  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (checked && onClick) onClick();
+}
+
+void RadioButton::OnCommand(WORD code) {
+  if (code == BN_CLICKED && onClick) onClick();
+}
+
+GroupBox::GroupBox(Form& form, const ControlArgs& args)
+    : Control(form, args, WC_BUTTONW, BS_GROUPBOX) {}
+
+// --- Label -----------------------------------------------------------------------------------
+
+Label::Label(Form& form, const ControlArgs& args)
+    : Control(form, args, WC_STATICW, SS_LEFT), fitted_(args.width == 0 || args.height == 0) {
+  if (fitted_) FitText();
+}
+
+void Label::SetText(const std::string& text) {
+  Window::SetText(text);
+  if (fitted_) FitText();
+}
+
+void Label::FitText() {
+  const std::wstring text = SjisToWide(Text());
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, 0, 0};
+  if (text.empty()) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    r.bottom = tm.tmHeight;
+  } else {
+    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_LEFT);
+  }
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// --- ComboBox, ListBox -----------------------------------------------------------------------
+
+namespace {
+
+ControlArgs WithDropDown(ControlArgs args) {
+  // A combo box's window height includes its drop-down list.
+  args.height = (args.height > 0 ? args.height : 21) + 160;
+  return args;
+}
+
+}  // namespace
+
+ComboBox::ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items)
+    : Control(form, WithDropDown(args), WC_COMBOBOXW,
+              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL) {
+  for (const std::string& item : items) AddItem(item);
+  SetText(args.text);
+}
+
+void ComboBox::AddItem(const std::string& item) {
+  SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SjisToWide(item).c_str()));
+}
+
+void ComboBox::ClearItems() {
+  SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+}
+
+int ComboBox::ItemCount() const {
+  return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));
+}
+
+std::string ComboBox::Item(int index) const {
+  return WideToSjis(ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index));
+}
+
+int ComboBox::ItemIndex() const {
+  return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+}
+
+void ComboBox::SetItemIndex(int index) {
+  SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
+}
+
+ListBox::ListBox(Form& form, const ControlArgs& args)
+    : Control(form, args, WC_LISTBOXW, WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE) {}
+
+void ListBox::AddItem(const std::string& item) {
+  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SjisToWide(item).c_str()));
+}
+
+void ListBox::ClearItems() {
+  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+}
+
+int ListBox::ItemCount() const {
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
+}
+
+std::string ListBox::Item(int index) const {
+  return WideToSjis(ItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index));
+}
+
+int ListBox::ItemIndex() const {
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetItemIndex(int index) {
+  SendMessageW(hwnd_, LB_SETCURSEL, index, 0);
+}
+
+// --- TrackBar, ProgressBar -------------------------------------------------------------------
+
+TrackBar::TrackBar(Form& form, const ControlArgs& args, TrackBarOptions options)
+    : Control(form, args, TRACKBAR_CLASSW,
+              WS_TABSTOP | TBS_AUTOTICKS | (options.vertical ? TBS_VERT : TBS_HORZ) |
+                  (options.ticksBothSides ? TBS_BOTH : 0)),
+      lastPosition_(options.position) {
+  SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, options.min);
+  SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, options.max);
+  SendMessageW(hwnd_, TBM_SETTICFREQ, 1, 0);
+  SendMessageW(hwnd_, TBM_SETPOS, TRUE, options.position);
+  lastPosition_ = Position();
+}
+
+int TrackBar::Position() const {
+  return static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+}
+
+void TrackBar::SetPosition(int position) {
+  SendMessageW(hwnd_, TBM_SETPOS, TRUE, position);
+  NoteChange();
+}
+
+int TrackBar::Min() const {
+  return static_cast<int>(SendMessageW(hwnd_, TBM_GETRANGEMIN, 0, 0));
+}
+
+int TrackBar::Max() const {
+  return static_cast<int>(SendMessageW(hwnd_, TBM_GETRANGEMAX, 0, 0));
+}
+
+void TrackBar::OnScroll(WORD /*code*/) {
+  NoteChange();
+}
+
+void TrackBar::NoteChange() {
+  const int position = Position();
+  if (position == lastPosition_) return;
+  lastPosition_ = position;
+  if (onChange) onChange();
+}
+
+ProgressBar::ProgressBar(Form& form, const ControlArgs& args, int min, int max)
+    : Control(form, args, PROGRESS_CLASSW, 0) {
+  SendMessageW(hwnd_, PBM_SETRANGE32, min, max);
+}
+
+int ProgressBar::Min() const {
+  return static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, TRUE, 0));
+}
+
+int ProgressBar::Max() const {
+  return static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0));
+}
+
+void ProgressBar::SetMin(int min) {
+  SendMessageW(hwnd_, PBM_SETRANGE32, min, Max());
+}
+
+void ProgressBar::SetMax(int max) {
+  SendMessageW(hwnd_, PBM_SETRANGE32, Min(), max);
+}
+
+int ProgressBar::Position() const {
+  return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0));
+}
+
+void ProgressBar::SetPosition(int position) {
+  SendMessageW(hwnd_, PBM_SETPOS, position, 0);
+}
+
+void ProgressBar::SetStep(int step) {
+  SendMessageW(hwnd_, PBM_SETSTEP, step, 0);
+}
+
+void ProgressBar::StepBy(int delta) {
+  SendMessageW(hwnd_, PBM_DELTAPOS, delta, 0);
+}
+
+}  // namespace ui

@@ -1,0 +1,240 @@
+// The controls. Each owns its child window on a Form and is created from ControlArgs (plus a
+// few options of its kind); events are std::function members, set them in the form's
+// constructor:
+//
+//   ui::Edit txtPrice{*this, {.left = 8, .top = 120, .width = 70, .height = 21},
+//                     {.inputMethod = false}};
+//   txtPrice.onChange = [this] { txtPriceChange(); };
+//
+// Setting a value in code raises the same event as the user does (Edit::SetText -> onChange,
+// CheckBox/RadioButton::SetChecked -> onClick when the tick changes, TrackBar::SetPosition ->
+// onChange when the position changes). Texts are Shift-JIS.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/colors.h"
+#include "ui/font.h"
+#include "ui/window.h"
+
+namespace ui {
+
+class Form;
+
+struct ControlArgs {
+  std::string text{};  // caption, or the first text of an edit or combo box
+  int left = 0;        // in the form's client area
+  int top = 0;
+  int width = 0;  // a label with width or height 0 fits its text
+  int height = 0;
+  std::string hint{};             // tooltip; empty: none (SetHint changes it later)
+  COLORREF color = kNoColor;      // background
+  COLORREF textColor = kNoColor;  // font colour
+  FontSpec font{};                // empty: the form's font
+  bool visible = true;
+  bool enabled = true;
+};
+
+class Control : public Window {
+ public:
+  ~Control() override;
+
+  Form& Owner() const { return form_; }
+
+  // Mouse moved over the control (client coordinates).
+  std::function<void(int x, int y)> onMouseMove;
+
+  // The tooltip shown when the mouse rests on the control; empty shows none. Takes effect at
+  // once, also while the tip is up.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
+
+  // Called by the form with what it reflects from the control's notifications.
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual void OnScroll(WORD /*code*/) {}
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // Brush and colours for WM_CTLCOLOR*: nullptr lets the system choose.
+  virtual HBRUSH OnCtlColor(HDC dc, UINT message);
+
+ protected:
+  Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
+          DWORD exStyle = 0);
+  // Labels, check boxes, radio buttons, group boxes and track bars show the form's colour
+  // unless given their own; edits, lists and buttons keep the system's.
+  virtual bool TakesFormColor() const { return false; }
+  // Every control of the form.
+  std::vector<Control*> FormControls() const;
+  Form& form_;
+  int radioGroup_ = 0;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+  HFONT ownFont_ = nullptr;
+  std::string hint_;
+  bool toolAdded_ = false;
+};
+
+enum class ButtonLook {
+  Standard,   // push button; the caption drawn in TextColor() when set
+  FlatArrow,  // small flat button: a caption "▲" or "▼" is drawn as a triangle in TextColor()
+};
+
+class Button : public Control {
+ public:
+  Button(Form& form, const ControlArgs& args, ButtonLook look = ButtonLook::Standard);
+  std::function<void()> onClick;
+  std::function<void()> onDoubleClick;
+  // As if the user pressed it.
+  void Click();
+
+  void OnCommand(WORD code) override;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  ButtonLook look_;
+};
+
+struct EditOptions {
+  bool readOnly = false;
+  bool inputMethod = true;  // false: direct input only (the input method editor is off)
+};
+
+class Edit : public Control {
+ public:
+  Edit(Form& form, const ControlArgs& args, EditOptions options = {});
+  // The text changed, by the user or by SetText (which raises it exactly once, also when the
+  // text stays the same, and may run nested inside a handler that sets the text).
+  std::function<void()> onChange;
+  void SetText(const std::string& text) override;
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+
+  void OnCommand(WORD code) override;
+
+ private:
+  bool settingText_ = false;
+};
+
+class CheckBox : public Control {
+ public:
+  // A check box with a text colour is drawn without the visual theme, which would ignore it.
+  CheckBox(Form& form, const ControlArgs& args, bool checked = false);
+  // Clicked by the user, or the tick changed by SetChecked.
+  std::function<void()> onClick;
+  bool Checked() const;
+  void SetChecked(bool checked);
+
+  void OnCommand(WORD code) override;
+
+ protected:
+  bool TakesFormColor() const override { return true; }
+};
+
+// Radio buttons created one after the other form a group: ticking one clears the others.
+class RadioButton : public Control {
+ public:
+  RadioButton(Form& form, const ControlArgs& args, bool checked = false);
+  std::function<void()> onClick;
+  bool Checked() const;
+  void SetChecked(bool checked);
+
+  void OnCommand(WORD code) override;
+
+ protected:
+  bool TakesFormColor() const override { return true; }
+};
+
+// A frame with a caption; the controls "in" it are the form's own, placed over it.
+class GroupBox : public Control {
+ public:
+  GroupBox(Form& form, const ControlArgs& args);
+
+ protected:
+  bool TakesFormColor() const override { return true; }
+};
+
+// Static text. Clicks go through to the form unless the label has a hint.
+class Label : public Control {
+ public:
+  Label(Form& form, const ControlArgs& args);
+  void SetText(const std::string& text) override;  // a fitted label fits the new text
+
+ protected:
+  bool TakesFormColor() const override { return true; }
+
+ private:
+  void FitText();
+  bool fitted_ = false;
+};
+
+// Editable drop-down: the user types a text or picks one of the items.
+class ComboBox : public Control {
+ public:
+  ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items = {});
+  void AddItem(const std::string& item);
+  void ClearItems();
+  int ItemCount() const;
+  std::string Item(int index) const;
+  int ItemIndex() const;  // -1: none
+  void SetItemIndex(int index);
+};
+
+class ListBox : public Control {
+ public:
+  ListBox(Form& form, const ControlArgs& args);
+  void AddItem(const std::string& item);
+  void ClearItems();
+  int ItemCount() const;
+  std::string Item(int index) const;
+  int ItemIndex() const;  // -1: none
+  void SetItemIndex(int index);
+};
+
+struct TrackBarOptions {
+  int min = 0;
+  int max = 10;
+  int position = 0;
+  bool vertical = false;  // vertical: the minimum at the top
+  bool ticksBothSides = false;
+};
+
+class TrackBar : public Control {
+ public:
+  TrackBar(Form& form, const ControlArgs& args, TrackBarOptions options = {});
+  // The position changed, by the user or by SetPosition.
+  std::function<void()> onChange;
+  int Position() const;
+  void SetPosition(int position);
+  int Min() const;
+  int Max() const;
+
+  void OnScroll(WORD code) override;
+
+ protected:
+  bool TakesFormColor() const override { return true; }
+
+ private:
+  void NoteChange();
+  int lastPosition_;
+};
+
+class ProgressBar : public Control {
+ public:
+  ProgressBar(Form& form, const ControlArgs& args, int min = 0, int max = 100);
+  int Min() const;
+  int Max() const;
+  void SetMin(int min);
+  void SetMax(int max);
+  int Position() const;
+  void SetPosition(int position);
+  void SetStep(int step);
+  void StepBy(int delta);
+};
+
+}  // namespace ui
