@@ -1,8 +1,10 @@
 // The controls: events reflected from their notifications, texts in Shift-JIS, colours given
 // to the system through WM_CTLCOLOR*, tooltips, fonts that carry Japanese glyphs.
-#include <commctrl.h>
 #include <gtest/gtest.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <string>
 #include <vector>
