@@ -42,7 +42,7 @@ std::wstring ItemText(HWND hwnd, UINT lengthMessage, UINT textMessage, int index
 // --- Control ---------------------------------------------------------------------------------
 
 Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
-                 DWORD exStyle)
+                 DWORD exStyle, Layer layer)
     : form_(form) {
   color_ = args.color;
   textColor_ = args.textColor;
@@ -57,7 +57,8 @@ Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, 
     style |= WS_GROUP;
   }
   form.lastWasRadio_ = radio;
-  style |= WS_CHILD | (args.visible ? WS_VISIBLE : 0) | (args.enabled ? 0 : WS_DISABLED);
+  style |= WS_CHILD | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0) |
+           (args.enabled ? 0 : WS_DISABLED);
   hwnd_ = CreateWindowExW(exStyle, className, SjisToWide(args.text).c_str(), style, args.left,
                           args.top, args.width, args.height, form.Handle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId_++)),
@@ -66,6 +67,15 @@ Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, 
   HFONT font = form.Font();
   if (!args.font.IsDefault()) font = ownFont_ = CreateUiFont(args.font, form.FontSpecOf());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A new child window comes last in z-order; keep it above the frames.
+  const UINT place = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (layer == Layer::Beneath) {
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, place);
+  } else {
+    const HWND above = form.lastNormalControl_;
+    SetWindowPos(hwnd_, above && IsWindow(above) ? above : HWND_TOP, 0, 0, 0, 0, place);
+    form.lastNormalControl_ = hwnd_;
+  }
   form.controls_[hwnd_] = this;
   SetWindowSubclass(hwnd_, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   if (!args.hint.empty()) SetHint(args.hint);
@@ -80,6 +90,7 @@ Control::~Control() {
     SendMessageW(form_.Tooltip(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   }
   RemoveWindowSubclass(hwnd_, &Control::SubclassProc, 1);
+  if (form_.lastNormalControl_ == hwnd_) form_.lastNormalControl_ = GetWindow(hwnd_, GW_HWNDPREV);
   form_.controls_.erase(hwnd_);
   DestroyWindow(hwnd_);
   if (ownFont_) DeleteObject(ownFont_);
@@ -243,9 +254,11 @@ void Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 Edit::Edit(Form& form, const ControlArgs& args, EditOptions options)
     : Control(form, args, WC_EDITW,
-              WS_TABSTOP | ES_AUTOHSCROLL | (options.readOnly ? ES_READONLY : 0),
+              WS_TABSTOP | (options.readOnly ? ES_READONLY : 0) |
+                  (options.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL),
               WS_EX_CLIENTEDGE) {
   if (!options.inputMethod) ImmAssociateContext(hwnd_, nullptr);
+  if (options.multiLine) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
 }
 
 void Edit::SetText(const std::string& text) {
@@ -318,7 +331,17 @@ void RadioButton::OnCommand(WORD code) {
 }
 
 GroupBox::GroupBox(Form& form, const ControlArgs& args)
-    : Control(form, args, WC_BUTTONW, BS_GROUPBOX) {}
+    : Control(form, args, WC_BUTTONW, BS_GROUPBOX, 0, Layer::Beneath) {}
+
+Panel::Panel(Form& form, const ControlArgs& args)
+    : Control(form, args, WC_STATICW, SS_OWNERDRAW, 0, Layer::Beneath) {}
+
+void Panel::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  RECT r = item.rcItem;
+  HBRUSH brush = ColorBrush();
+  FillRect(item.hDC, &r, brush ? brush : form_.ColorBrush());
+  DrawEdge(item.hDC, &r, BDR_RAISEDINNER, BF_RECT);
+}
 
 // --- Label -----------------------------------------------------------------------------------
 

@@ -62,8 +62,11 @@ class Control : public Window {
   virtual HBRUSH OnCtlColor(HDC dc, UINT message);
 
  protected:
+  // Frames (group boxes, panels) lie beneath every other control; the others keep their
+  // order of creation, which is also the tab order.
+  enum class Layer { Normal, Beneath };
   Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
-          DWORD exStyle = 0);
+          DWORD exStyle = 0, Layer layer = Layer::Normal);
   // Labels, check boxes, radio buttons, group boxes and track bars show the form's colour
   // unless given their own; edits, lists and buttons keep the system's.
   virtual bool TakesFormColor() const { return false; }
@@ -103,6 +106,7 @@ class Button : public Control {
 struct EditOptions {
   bool readOnly = false;
   bool inputMethod = true;  // false: direct input only (the input method editor is off)
+  bool multiLine = false;   // a memo: lines separated by CR LF
 };
 
 class Edit : public Control {
@@ -150,13 +154,21 @@ class RadioButton : public Control {
   bool TakesFormColor() const override { return true; }
 };
 
-// A frame with a caption; the controls "in" it are the form's own, placed over it.
+// A frame with a caption; the controls "in" it are the form's own, placed over it (the group
+// box lies beneath every other control, whenever it was created).
 class GroupBox : public Control {
  public:
   GroupBox(Form& form, const ControlArgs& args);
 
  protected:
   bool TakesFormColor() const override { return true; }
+};
+
+// A raised area; like a group box it lies beneath the controls placed over it.
+class Panel : public Control {
+ public:
+  Panel(Form& form, const ControlArgs& args);
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
 // Static text. Clicks go through to the form unless the label has a hint.

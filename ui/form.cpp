@@ -18,7 +18,8 @@ const wchar_t kFormClass[] = L"QuorvexForm";
 constexpr UINT kFirstMenuId = 40000;
 
 DWORD StyleOf(const FormArgs& a) {
-  DWORD style = WS_CLIPCHILDREN;
+  // No WS_CLIPCHILDREN: group boxes and panels do not paint their inside, the form does.
+  DWORD style = 0;
   switch (a.border) {
     case FormBorder::Sizeable:
       style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
@@ -146,6 +147,13 @@ void Form::SetClientHeight(int height) {
 void Form::SetTopMost(bool topMost) {
   SetWindowPos(hwnd_, topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::SetAlpha(BYTE alpha) {
+  const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+  if (!(ex & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(hwnd_, 0, alpha, LWA_ALPHA);
+  alpha_ = alpha;
 }
 
 bool Form::TopMost() const {

@@ -97,6 +97,9 @@ class Form : public Window {
   // The top-most band; position, size and z-order otherwise unchanged.
   void SetTopMost(bool topMost);
   bool TopMost() const;
+  // Transparency: 0 invisible ... 255 opaque (the start).
+  void SetAlpha(BYTE alpha);
+  BYTE Alpha() const { return alpha_; }
   // Restores a minimised or maximised form to its normal size; a hidden form stays hidden.
   void RestoreNormal();
 
@@ -134,7 +137,9 @@ class Form : public Window {
   // Consecutive radio buttons form one group; a new group starts after any other control.
   int radioGroup_ = 0;
   bool lastWasRadio_ = false;
+  HWND lastNormalControl_ = nullptr;  // the frames lie beneath it
   HWND tooltip_ = nullptr;
+  BYTE alpha_ = 255;
 };
 
 }  // namespace ui

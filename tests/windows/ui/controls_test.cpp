@@ -256,7 +256,7 @@ TEST(Colours, ControlsAnswerCtlColorWithTheirBackgroundAndText) {
 
 TEST(Colours, EditIsPaintedInItsColour) {
   SampleForm form;
-  form.SetBounds(20, 20, 310, 260);
+  form.SetBounds(20, 20, 310, 290);
   form.Show();
   form.txtPending.SetColor(0xFFFFAA);
   form.txtPending.SetText("");
@@ -370,3 +370,29 @@ TEST(Font, JapaneseGlyphsExistInTheUiFont) {
 }
 
 }  // namespace
+
+TEST(Frames, GroupBoxAndPanelLieBeneathAndTheInsideShowsTheFormColour) {
+  SampleForm form;
+  form.SetBounds(20, 20, 310, 290);
+  form.Show();
+  form.Repaint();
+  // Beneath every control: the last children in z-order; the others in creation order.
+  EXPECT_EQ(GetWindow(form.cmdBuy.Handle(), GW_HWNDLAST), form.pnlTop.Handle());
+  EXPECT_EQ(GetWindow(form.pnlTop.Handle(), GW_HWNDPREV), form.grpLot.Handle());
+  EXPECT_EQ(GetWindow(form.grpLot.Handle(), GW_HWNDPREV), form.memConvert.Handle());
+  EXPECT_EQ(GetWindow(form.Handle(), GW_CHILD), form.rdo1.Handle());
+  EXPECT_EQ(GetWindow(form.rdo1.Handle(), GW_HWNDNEXT), form.rdo2.Handle());
+  HDC dc = GetDC(form.Handle());
+  // Between the radio buttons, inside the group box.
+  EXPECT_EQ(GetPixel(dc, 14, 64), 0xFFCCCCu);
+  EXPECT_EQ(GetPixel(dc, 120, 90), 0xFFCCCCu);
+  ReleaseDC(form.Handle(), dc);
+}
+
+TEST(Edit, MemoKeepsLines) {
+  SampleForm form;
+  form.memConvert.SetText("一行目\r\n二行目ｶﾅ\r\n");
+  EXPECT_EQ(form.memConvert.Text(), "一行目\r\n二行目ｶﾅ\r\n");
+  form.memConvert.SetText("");
+  EXPECT_EQ(form.memConvert.Text(), "");
+}

@@ -9,6 +9,7 @@
 
 #include "common/win/seams.h"
 #include "sample_form.h"
+#include "ui/flash_control.h"
 
 namespace {
 
@@ -32,9 +33,9 @@ TEST(Form, CaptionAndWindowSizeIncludeTheFrame) {
   SampleForm form;
   EXPECT_EQ(form.Text(), "表ソ見本ﾃｽﾄ");
   EXPECT_EQ(form.Width(), 310);
-  EXPECT_EQ(form.Height(), 260);
+  EXPECT_EQ(form.Height(), 290);
   EXPECT_LT(form.ClientWidth(), 310);
-  EXPECT_LT(form.ClientHeight(), 260);
+  EXPECT_LT(form.ClientHeight(), 290);
   form.SetBounds(100, 120, 255, 225);
   EXPECT_EQ(form.Left(), 100);
   EXPECT_EQ(form.Top(), 120);
@@ -127,7 +128,7 @@ TEST(Form, MenuEntriesRunTheirHandlersAndKeepCaptions) {
   SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(file, 0), 0), 0);
   EXPECT_EQ(ran, (std::vector<std::string>{"exit", "ver", "mt4"}));
   // The window size stays the form's size: the menu takes its room from the client area.
-  EXPECT_EQ(form.Height(), 260);
+  EXPECT_EQ(form.Height(), 290);
 }
 
 TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
@@ -207,7 +208,7 @@ TEST(Form, HandlerErrorGoesToTheExceptionBoxAndTheProgramGoesOn) {
 
 TEST(Form, BackgroundIsPaintedInTheFormColour) {
   SampleForm form;
-  form.SetBounds(30, 30, 310, 260);
+  form.SetBounds(30, 30, 310, 290);
   form.Show();
   form.Repaint();
   Pump(50);
@@ -243,3 +244,45 @@ TEST(App, WorkAreaLiesOnTheScreen) {
 }
 
 }  // namespace
+
+TEST(Form, TransparencyStepsUpToOpaque) {
+  SampleForm form;
+  EXPECT_EQ(form.Alpha(), 255);
+  form.SetAlpha(50);
+  form.Show();
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 50);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+  int ticks = 0;
+  while (form.Alpha() < 255) {
+    form.SetAlpha(static_cast<BYTE>(form.Alpha() + 5));
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 41);
+  ASSERT_TRUE(GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 255);
+}
+
+TEST(FlashControl, ColourForAMomentThenBackAndFocus) {
+  SampleForm form;
+  form.Show();
+  form.cmdBuy.SetFocus();
+  std::vector<std::pair<DWORD, COLORREF>> waits;
+  Seams seams;
+  seams.sleep = [&](DWORD ms) { waits.emplace_back(ms, form.txtPrice.Color()); };
+  SeamOverride over(seams);
+  form.txtPrice.SetColor(0xCCFFCC);
+  ui::FlashControl(ui::kYellow, form.txtPrice);
+  EXPECT_EQ(waits, (std::vector<std::pair<DWORD, COLORREF>>{{400, 0x00FFFF}, {200, 0xCCFFCC}}));
+  EXPECT_EQ(form.txtPrice.Color(), 0xCCFFCCu);
+  EXPECT_TRUE(form.txtPrice.Focused());
+  // The whole form flashes the same way.
+  waits.clear();
+  seams.sleep = [&](DWORD ms) { waits.emplace_back(ms, form.Color()); };
+  SeamOverride formOver(seams);
+  ui::FlashControl(0xFFFF, form);
+  EXPECT_EQ(waits, (std::vector<std::pair<DWORD, COLORREF>>{{400, 0x00FFFF}, {200, 0xFFCCCC}}));
+  EXPECT_EQ(form.Color(), 0xFFCCCCu);
+}

@@ -3,7 +3,7 @@
 SampleForm::SampleForm()
     : Form({.caption = "表ソ見本ﾃｽﾄ",
             .width = 310,
-            .height = 260,
+            .height = 290,
             .maximizeBox = false,
             .color = 0xFFCCCC}) {
   lstTitles.AddItem("----------------");

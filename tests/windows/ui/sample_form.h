@@ -59,5 +59,16 @@ class SampleForm : public ui::Form {
       {.left = 250, .top = 8, .width = 40, .height = 180},
       {.min = 0, .max = 100, .position = 50, .vertical = true, .ticksBothSides = true}};
   ui::ProgressBar prgDownload{*this, {.left = 8, .top = 190, .width = 228, .height = 8}};
+  ui::Panel pnlTop{*this, {.left = 0, .top = 204, .width = 300, .height = 22}};
+  ui::CheckBox chkNoVisible{*this,
+                            {.text = "次回から表示しない",
+                             .left = 4,
+                             .top = 206,
+                             .width = 130,
+                             .height = 18,
+                             .textColor = ui::kGreen}};
+  ui::Edit memConvert{*this,
+                      {.left = 584, .top = 40, .width = 100, .height = 40, .visible = false},
+                      {.multiLine = true}};
   ui::Timer tmrTick{*this, {.interval = 20, .enabled = false}};
 };
