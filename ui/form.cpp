@@ -220,6 +220,9 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) == 0 && id >= kFirstMenuId && id - kFirstMenuId < menuHandlers_.size()) {
         const auto& handler = menuHandlers_[id - kFirstMenuId];
         if (handler) handler();
+      } else if (id == IDOK) {
+        // Enter: the dialog keys ask for the default button; the focused button is it.
+        if (auto* button = dynamic_cast<Button*>(ControlOf(GetFocus()))) button->Click();
       }
       return 0;
     }
@@ -282,6 +285,20 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       if (onClick) onClick();
       return 0;
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it when the form was left.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wParam)) {
+        HWND target = lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : nullptr;
+        if (!target) target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (target) {
+          ::SetFocus(target);
+          return 0;
+        }
+      }
+      break;
     case WM_CLOSE:
       Close();
       return 0;

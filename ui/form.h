@@ -139,6 +139,7 @@ class Form : public Window {
   bool lastWasRadio_ = false;
   HWND lastNormalControl_ = nullptr;  // the frames lie beneath it
   HWND tooltip_ = nullptr;
+  HWND lastFocus_ = nullptr;
   BYTE alpha_ = 255;
 };
 

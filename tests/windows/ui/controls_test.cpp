@@ -82,6 +82,31 @@ TEST(Button, ClickAndDoubleClickAreReflected) {
   EXPECT_EQ(clicks, 3);
 }
 
+TEST(Button, EnterClicksTheFocusedButtonOnly) {
+  SampleForm form;
+  form.Show();
+  int clicks = 0;
+  form.cmdBuy.onClick = [&] { ++clicks; };
+  form.txtPrice.SetFocus();
+  MSG enter{form.txtPrice.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(form.Handle(), &enter));
+  EXPECT_EQ(clicks, 0);
+  form.cmdBuy.SetFocus();
+  enter.hwnd = form.cmdBuy.Handle();
+  EXPECT_TRUE(IsDialogMessageW(form.Handle(), &enter));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Form, FocusReturnsToTheControlThatHadIt) {
+  SampleForm form;
+  form.Show();
+  form.txtPending.SetFocus();
+  SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+  form.cmdBuy.SetFocus();  // as the focus wanders while the form is inactive
+  SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_TRUE(form.txtPending.Focused());
+}
+
 TEST(Edit, ChangeEventOnTypingAndOncePerSetText) {
   SampleForm form;
   form.Show();

@@ -20,6 +20,32 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   form.cmbSetName.SetColor(ui::kYellow);
   form.chkFront.SetColor(ui::kYellow);
   form.trkOffset.SetHint("+5");
+  // A borderless form with large labels, as a splash has.
+  ui::Form splash({.caption = "あなたの夢をGET",
+                   .left = 380,
+                   .top = 40,
+                   .clientWidth = 442,
+                   .clientHeight = 160,
+                   .border = ui::FormBorder::None,
+                   .color = ui::kLime});
+  ui::Label big(splash, {.text = "裁量トレードも、一発注文！！",
+                         .left = 32,
+                         .top = 16,
+                         .textColor = ui::kYellow,
+                         .font = {.height = 29}});
+  ui::Label fancy(splash, {.text = "トレードQuorvex",
+                           .left = 96,
+                           .top = 60,
+                           .textColor = ui::kRed,
+                           .font = {.height = 29, .bold = true, .italic = true}});
+  ui::Label grey(splash, {.text = "メタトレーダーMT4　",
+                          .left = 32,
+                          .top = 104,
+                          .textColor = ui::kColor3DLight,
+                          .font = {.height = 29, .italic = true}});
+  splash.onClick = [&] { splash.Close(); };
+  splash.Show();
+  splash.Repaint();
   ui::Timer quit(form, {.interval = static_cast<UINT>(seconds) * 1000});
   quit.onTimer = [&] { form.Close(); };
   ui::SetMainForm(&form);
