@@ -38,4 +38,8 @@ inline bool IsAppliedPriceCode(int code) {
 // The applied price of one bar; 0.0 for a code outside 0 to 6 (callers check first).
 double AppliedPrice(const BarRecord& bar, int code);
 
+// The applied price of every bar: out[i] from bars[i], or from bars[count - 1 - i] when
+// reversed (series order).
+void FillAppliedPrice(const BarRecord* bars, int count, int code, bool reversed, double* out);
+
 }  // namespace bridge

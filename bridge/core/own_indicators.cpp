@@ -14,7 +14,7 @@ using Prices = std::vector<double>;
 // p[s] is the applied price at series index s.
 Prices SeriesPrices(const BarRecord* bars, int count, int appliedPrice) {
   Prices p(static_cast<size_t>(count));
-  for (int s = 0; s < count; ++s) p[s] = AppliedPrice(SeriesBar(bars, count, s), appliedPrice);
+  FillAppliedPrice(bars, count, appliedPrice, true, p.data());
   return p;
 }
 
@@ -129,7 +129,7 @@ double fStochastic(const BarRecord* bars, int count, int kPeriod, int dPeriod, i
   if (at < 0 || at > lastK) return 0.0;
 
   std::vector<double> price(count), lowest(count), highest(count), k(count, 0.0);
-  for (int i = 0; i < count; ++i) price[i] = AppliedPrice(bars[i], appliedPrice);
+  FillAppliedPrice(bars, count, appliedPrice, false, price.data());
   for (int m = count - kPeriod; m >= 0; --m) {
     double ll = 1000000.0, hh = -1000000.0;
     for (int i = m; i < m + kPeriod; ++i) {

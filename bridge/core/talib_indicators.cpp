@@ -43,7 +43,7 @@ double Pick(TA_RetCode rc, const double* out, int produced, int shift) {
 
 Array PriceArray(const BarRecord* bars, int count, int appliedPrice) {
   Array in = NewArray(count);
-  for (int i = 0; i < count; ++i) in[i] = AppliedPrice(bars[i], appliedPrice);
+  FillAppliedPrice(bars, count, appliedPrice, false, in.get());
   return in;
 }
 
