@@ -270,6 +270,10 @@ TEST(Colours, ControlsAnswerCtlColorWithTheirBackgroundAndText) {
   r = AskColours(form, form.chkBlue.Handle(), WM_CTLCOLORSTATIC);
   EXPECT_EQ(r.text, ui::kBlue);
   EXPECT_EQ(r.brush, 0xFFCCCCu);
+  // A label's font colour changes at run time.
+  form.lblNote.SetTextColor(0x9900FF);
+  r = AskColours(form, form.lblNote.Handle(), WM_CTLCOLORSTATIC);
+  EXPECT_EQ(r.text, 0x9900FFu);
   // The combo box's edit asks for its combo box's colour.
   form.cmbSetName.SetColor(ui::kYellow);
   COMBOBOXINFO info{};

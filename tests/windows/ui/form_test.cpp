@@ -245,6 +245,30 @@ TEST(App, WorkAreaLiesOnTheScreen) {
 
 }  // namespace
 
+// A window that catches dropped files in its own dispatch, as the main window does.
+class DropForm : public SampleForm {
+ public:
+  int drops = 0;
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == 0x233) {
+      ++drops;
+      return 0;
+    }
+    return Form::Dispatch(message, wParam, lParam);
+  }
+};
+
+TEST(Form, OverriddenDispatchCatchesItsMessageAndPassesTheRest) {
+  DropForm form;
+  form.Show();
+  int clicks = 0;
+  form.cmdBuy.onClick = [&] { ++clicks; };
+  SendMessageW(form.Handle(), WM_DROPFILES, 0, 0);
+  SendMessageW(form.cmdBuy.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form.drops, 1);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(Form, TransparencyStepsUpToOpaque) {
   SampleForm form;
   EXPECT_EQ(form.Alpha(), 255);
