@@ -1,0 +1,172 @@
+// The console's main window: lot choice, market, close and delete buttons, the pending-order
+// part with its price ladder and slider, and the once-a-second monitor of the shared maps.
+// Its fields are the state every window of the console shares.
+//
+// The handlers live in files by subject:
+//   convert.cpp          construction, controls, FormCreate/FormShow/FormClose, layout, menu
+//   convert_orders.cpp   market, close, delete, cancel and pending orders; ladder, "Get", slider
+//   convert_monitor.cpp  tmrNowPriceTimer
+//   convert_stubs.cpp    handlers whose work comes with the configuration file, the terminal
+//                        link, the help menu and the news (each moves to a file of its own)
+#pragma once
+
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+#include <cstdint>
+#include <string>
+
+#include "common/win/shared_text_map.h"
+#include "console/core/command_text.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+class Tconv : public ui::Form {
+ public:
+  Tconv();
+  ~Tconv() override;
+
+  // ---- State shared by the console's windows ----
+  std::string ExeFolder;       // ends in "\"
+  std::string WindowsFolder;   // ends in "\"
+  std::string MarkerPagePath;  // ExeFolder + "TradeQuorvex.htm"
+  float OwnVersion = 0;
+  bool UnlhaLoaded = false;
+  bool RevisionDeclined = false;
+  int32_t HitCount = 0;  // the expert's last reported count; 0 until the first price
+
+  // The channel maps. The settings map is opened by the settings window.
+  SharedTextMap CommandMap;
+  SharedTextMap PriceMap;
+  SharedTextMap InfoMap;
+  SharedTextMap SettingMap;
+  std::string SettingStatus;  // "ReadOK" after a set was loaded, "SendOK" after it was sent
+
+  // ---- Life cycle ----
+  void FormCreate();
+  void FormShow();
+  bool FormCloseQuery();
+  void FormClose();
+  void FormDestroy();
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // ---- Layout ----
+  void cmdUpDownClick();
+  void chk_FrontMostClick();
+  void chkPlusMinusClick();
+  void cmdSettingLeftClick();
+  void mnuExitClick();
+
+  // ---- Orders ----
+  std::string GetLotText() const;
+  void cmdBuyClick();
+  void cmdSellClick();
+  void cmd_NANPINClick();
+  void cmdCloseBuyClick();
+  void cmdCloseSellClick();
+  void cmdCloseAllClick();
+  void cmdDeleteBuyClick();
+  void cmdDeleteSellClick();
+  void cmdDeleteAllClick();
+  void cmdPendingDblClick();
+  void cmdBuyLimitClick();
+  void cmdBuyStopClick();
+  void cmdSellLimitClick();
+  void cmdSellStopClick();
+  void cmdPriceUp100Click();
+  void cmdPriceDown100Click();
+  void cmdPriceUp10Click();
+  void cmdPriceDown10Click();
+  void cmdPriceUpClick();
+  void cmdPriceDownClick();
+  void cmdGetPriceClick();
+  void TrackBar1Change();
+  void cmdRevUpDwClick();
+  void chkRenzokuClick();
+  // Sets txtPrice and the slider's hint from the current price and the slider.
+  void ApplySliderOffset(bool largeQuote, const std::string& priceText);
+  // Moves the slider from code: no Shift snap-back, which is meant for the user's own moves.
+  void SetSliderPosition(int position);
+
+  // ---- Monitor ----
+  void tmrNowPriceTimer();
+
+  // ---- Configuration file, terminal link, menus (convert_stubs.cpp for now) ----
+  void WriteIni();  // called by FormClose as its last step
+  void OnDropFiles(HDROP drop);
+  void mnuMT4FolderClick();
+  void cmdExecTerminalClick();
+  void mnuUSEClick();
+  void mnuVERClick();
+  void mnuReadMeClick();
+  void mnuNewsClick();
+
+  // ---- Controls, top to bottom ----
+  ui::ProgressBar ProgressBar1;
+  ui::Button cmdUpDown;
+  ui::GroupBox grpLot;
+  ui::RadioButton rdo_Times1;
+  ui::RadioButton rdo_Times2;
+  ui::RadioButton rdo_Times3;
+  ui::RadioButton rdo_Times5;
+  ui::RadioButton rdo_Times10;
+  ui::RadioButton rdo_Times20;
+  ui::Button cmdBuy;
+  ui::Button cmdSell;
+  ui::Button cmd_NANPIN;
+  ui::Button cmdCloseBuy;
+  ui::Button cmdCloseSell;
+  ui::Button cmdCloseAll;
+  ui::CheckBox chk_FrontMost;
+  ui::CheckBox chkNoShift;
+  ui::Edit txtNowPrice;
+  ui::Label lblNowPrice;
+  ui::Button cmdSettingLeft;
+  ui::Edit txtPrice;
+  ui::Button cmdPriceUp100;
+  ui::Button cmdPriceDown100;
+  ui::Button cmdPriceUp10;
+  ui::Button cmdPriceDown10;
+  ui::Button cmdPriceUp;
+  ui::Button cmdPriceDown;
+  ui::Button cmdGetPrice;
+  ui::Label lblPlusMinus;
+  ui::CheckBox chkPlusMinus;
+  ui::GroupBox grpPending;
+  ui::Button cmdBuyStop;
+  ui::Button cmdSellLimit;
+  ui::Button cmdDeleteBuy;
+  ui::Button cmdBuyLimit;
+  ui::Button cmdSellStop;
+  ui::Button cmdDeleteSell;
+  ui::CheckBox chkRenzoku;
+  ui::ComboBox cmbRenzoku;
+  ui::Button cmdDeleteAll;
+  ui::CheckBox chkAutoFWD;
+  ui::Button cmdPending;
+  ui::Edit txtPending;
+  ui::Button cmdExecTerminal;
+  ui::Label lblNote;
+  ui::TrackBar TrackBar1;
+  ui::Button cmdRevUpDw;
+  ui::Button cmd_GetFile;
+  ui::Button cmd_GetRevision;
+  ui::ListBox ListBox1;
+
+  ui::Timer tmrNowPrice;
+
+ private:
+  // The Shift rule: an order goes out only with Shift held or the no-Shift box ticked.
+  bool ShiftRuleMet() const;
+  // Guard, then Shift rule, then the text goes into the command map.
+  void SendCommand(OrderSide side, const std::string& command);
+  void SendPendingOrder(const PendingOrderType& type);
+  void StepLadder(int tier, int direction);
+
+  bool movingSlider_ = false;
+};
+
+// The main window (the application's main form).
+extern Tconv* conv;

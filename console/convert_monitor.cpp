@@ -1,0 +1,35 @@
+// The once-a-second look at the shared maps: price, preview of the pending price, the price
+// box colour, the pending command, the expert's HitCount, and the marker page that stops the
+// console when it is gone.
+#include "common/channel_names.h"
+#include "common/win/text_file.h"
+#include "console/convert.h"
+#include "console/core/monitor.h"
+
+void Tconv::tmrNowPriceTimer() {
+  const std::string priceText = ReadPriceText(PriceMap);
+  if (!FileExists(MarkerPagePath)) {
+    Close();
+    return;
+  }
+  const MonitorPrice price = ReadMonitorPrice(priceText, TrackBar1.Position());
+  if (!price.ready) {
+    // No terminal yet: the price, the preview and HitCount stay as they were.
+    txtPending.SetText("");
+    txtPending.SetColor(kSystemWindowColour);
+    return;
+  }
+  txtNowPrice.SetText(price.nowPrice);
+  if (chkPlusMinus.Checked()) {
+    TrackBar1.SetHint(price.preview.hint);
+    txtPrice.SetText(price.preview.price);
+  } else {
+    TrackBar1.SetHint("");
+  }
+  if (const std::optional<Colour> colour = PriceBoxColour(txtNowPrice.Text(), txtPrice.Text()))
+    txtPrice.SetColor(*colour);
+  const PendingDisplay pending = PendingCommandDisplay(CommandMap.ReadText(kConsoleTextMax));
+  txtPending.SetText(pending.text);
+  txtPending.SetColor(pending.colour);
+  HitCount = ParseHitCount(InfoMap.ReadText(kConsoleTextMax));
+}

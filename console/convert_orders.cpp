@@ -1,0 +1,171 @@
+// The order road of the main window: market, close, delete and cancel commands, the pending
+// orders with the slider offset and series, the price ladder, "Get" and the slider.
+#include "common/text.h"
+#include "common/win/seams.h"
+#include "console/convert.h"
+#include "console/core/price_text.h"
+#include "console/core/slider.h"
+#include "console/flash_control.h"
+
+namespace {
+
+constexpr COLORREF kAttentionColour = 0x00FFFF;
+constexpr char kSeriesNeedsSliderText[] = "連続注文は「スライダーバー」を設定してください";
+
+}  // namespace
+
+std::string Tconv::GetLotText() const {
+  return ::GetLotText({rdo_Times1.Checked(), rdo_Times2.Checked(), rdo_Times3.Checked(),
+                       rdo_Times5.Checked(), rdo_Times10.Checked(), rdo_Times20.Checked()});
+}
+
+bool Tconv::ShiftRuleMet() const {
+  return chkNoShift.Checked() || IsKeyDown(VK_SHIFT);
+}
+
+void Tconv::SendCommand(OrderSide side, const std::string& command) {
+  if (const char* refusal = HedgeGuardMessage(HitCount, side)) {
+    ShowPlainMessage(Handle(), refusal);
+    return;
+  }
+  if (!ShiftRuleMet()) return;
+  CommandMap.WriteText(command);
+}
+
+void Tconv::cmdBuyClick() {
+  SendCommand(OrderSide::Buy, MarketOrderCommand(OrderSide::Buy, GetLotText()));
+}
+void Tconv::cmdSellClick() {
+  SendCommand(OrderSide::Sell, MarketOrderCommand(OrderSide::Sell, GetLotText()));
+}
+void Tconv::cmd_NANPINClick() {
+  SendCommand(OrderSide::None, "Nanpin");
+}
+void Tconv::cmdCloseBuyClick() {
+  SendCommand(OrderSide::None, "CloseBuy");
+}
+void Tconv::cmdCloseSellClick() {
+  SendCommand(OrderSide::None, "CloseSell");
+}
+void Tconv::cmdCloseAllClick() {
+  SendCommand(OrderSide::None, "CloseAll");
+}
+void Tconv::cmdDeleteBuyClick() {
+  SendCommand(OrderSide::None, "DeleteBuy");
+}
+void Tconv::cmdDeleteSellClick() {
+  SendCommand(OrderSide::None, "DeleteSell");
+}
+void Tconv::cmdDeleteAllClick() {
+  SendCommand(OrderSide::None, "DeleteAll");
+}
+// Cancels whatever the expert has not taken yet.
+void Tconv::cmdPendingDblClick() {
+  SendCommand(OrderSide::None, "");
+}
+
+void Tconv::SendPendingOrder(const PendingOrderType& type) {
+  if (const char* problem = PendingPriceProblem(txtPrice.Text())) {
+    ShowPlainMessage(Handle(), problem);
+    FlashControl(kAttentionColour, txtPrice);
+    return;
+  }
+  if (const char* refusal = HedgeGuardMessage(HitCount, type.side)) {
+    ShowPlainMessage(Handle(), refusal);
+    return;
+  }
+  if (!ShiftRuleMet()) return;
+  if (chkAutoFWD.Checked() && SliderNeedsMirror(type.side, TrackBar1.Position())) cmdRevUpDwClick();
+  const std::string priceText = ReadPriceText(PriceMap);
+  if (chkPlusMinus.Checked()) ApplySliderOffset(IsLargeQuote(SafeStrToFloat(priceText)), priceText);
+  const std::string command =
+      PendingOrderCommand(type, GetLotText(), txtPrice.Text(), chkRenzoku.Checked(),
+                          cmbRenzoku.Text(), TrackBar1.Position());
+  // A typed series count can make the line longer than the map holds: a cut command would
+  // be a different order, so nothing is sent.
+  if (!CommandFits(command)) {
+    ShowPlainMessage(Handle(), kCommandTooLongText);
+    return;
+  }
+  CommandMap.WriteText(command);
+}
+
+void Tconv::cmdBuyLimitClick() {
+  SendPendingOrder(kBuyLimit);
+}
+void Tconv::cmdBuyStopClick() {
+  SendPendingOrder(kBuyStop);
+}
+void Tconv::cmdSellLimitClick() {
+  SendPendingOrder(kSellLimit);
+}
+void Tconv::cmdSellStopClick() {
+  SendPendingOrder(kSellStop);
+}
+
+void Tconv::ApplySliderOffset(bool largeQuote, const std::string& priceText) {
+  const SliderOffsetResult result =
+      ComputeSliderOffset(largeQuote, priceText, TrackBar1.Position());
+  TrackBar1.SetHint(result.hint);
+  txtPrice.SetText(result.price);
+}
+
+void Tconv::StepLadder(int tier, int direction) {
+  const std::string typed = txtPrice.Text();
+  if (!LadderStepsTypedPrice(typed, IsKeyDown(VK_SHIFT))) {
+    cmdGetPriceClick();
+    return;
+  }
+  txtPrice.SetText(LadderStepPrice(typed, static_cast<LadderTier>(tier), direction));
+}
+
+void Tconv::cmdPriceUp100Click() {
+  StepLadder(static_cast<int>(LadderTier::Coarse), +1);
+}
+void Tconv::cmdPriceDown100Click() {
+  StepLadder(static_cast<int>(LadderTier::Coarse), -1);
+}
+void Tconv::cmdPriceUp10Click() {
+  StepLadder(static_cast<int>(LadderTier::Middle), +1);
+}
+void Tconv::cmdPriceDown10Click() {
+  StepLadder(static_cast<int>(LadderTier::Middle), -1);
+}
+void Tconv::cmdPriceUpClick() {
+  StepLadder(static_cast<int>(LadderTier::Fine), +1);
+}
+void Tconv::cmdPriceDownClick() {
+  StepLadder(static_cast<int>(LadderTier::Fine), -1);
+}
+
+void Tconv::cmdGetPriceClick() {
+  const std::string priceText = ReadPriceText(PriceMap);
+  txtPrice.SetText(priceText);
+  const PriceFromMap price = PriceFromMapText(priceText);
+  if (!price.ready) {
+    ShowPlainMessage(Handle(), kNotReadyText);
+    return;
+  }
+  txtPrice.SetText(price.text);
+}
+
+void Tconv::SetSliderPosition(int position) {
+  movingSlider_ = true;
+  TrackBar1.SetPosition(position);
+  movingSlider_ = false;
+}
+
+void Tconv::TrackBar1Change() {
+  // Holding Shift while moving the slider snaps it back to the centre.
+  if (!movingSlider_ && IsKeyDown(VK_SHIFT)) SetSliderPosition(kSliderCentre);
+  TrackBar1.Repaint();
+}
+
+void Tconv::cmdRevUpDwClick() {
+  SetSliderPosition(MirroredSliderPosition(TrackBar1.Position()));
+}
+
+void Tconv::chkRenzokuClick() {
+  if (chkRenzoku.Checked() && TrackBar1.Position() == kSliderCentre)
+    ShowPlainMessage(Handle(), kSeriesNeedsSliderText);
+}

@@ -1,0 +1,58 @@
+// The console program: one instance per program file, then the main window, the version
+// window, the splash, the news window and the settings window, and the message loop.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+
+#include "common/win/seams.h"
+#include "common/win/single_instance.h"
+#include "console/News1.h"
+#include "console/Splash1.h"
+#include "console/Version.h"
+#include "console/convert.h"
+#include "settings/Setting1.h"
+#include "ui/app.h"
+
+namespace {
+
+// Creates each window and publishes it under its global name.
+template <class T>
+std::unique_ptr<T> Create(T*& global) {
+  auto window = std::make_unique<T>();
+  global = window.get();
+  return window;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  HANDLE instance = ClaimSingleInstance();
+  if (!instance) return 1;
+
+  ui::InitUi();
+  SetApplicationTitle("トレードQuorvex");
+  // Declared before the loop so the windows outlive it and go only as the program ends.
+  std::unique_ptr<Tconv> mainWindow;
+  std::unique_ptr<TfrmVersion> versionWindow;
+  std::unique_ptr<TSplash> splashWindow;
+  std::unique_ptr<Tnews> newsWindow;
+  std::unique_ptr<TSetting> settingWindow;
+  try {
+    mainWindow = Create(conv);
+    ui::SetMainForm(conv);
+    versionWindow = Create(frmVersion);
+    splashWindow = Create(Splash);
+    newsWindow = Create(news);
+    settingWindow = Create(Setting);
+    Splash->Show();
+    Splash->Repaint();
+    ui::RunMessageLoop();
+  } catch (const std::exception& e) {
+    ShowExceptionBox(e.what());
+  } catch (...) {
+    ShowExceptionBox("");
+  }
+  ReleaseSingleInstance(instance);
+  return 0;
+}

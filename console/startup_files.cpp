@@ -1,0 +1,50 @@
+#include "console/startup_files.h"
+
+#include <windows.h>
+
+#include "common/win/codepage.h"
+#include "common/win/single_instance.h"
+#include "common/win/text_file.h"
+
+namespace {
+
+std::string WithBackslash(std::string folder) {
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
+}  // namespace
+
+std::string RunMarkerPageText() {
+  return "<html>\r\n<head>\r\n</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n</body>\r\n</html>\r\n";
+}
+
+void WriteRunMarkerPage(const std::string& path) {
+  DeleteFileAt(path);
+  WriteTextFile(RunMarkerPageText(), path, true);
+}
+
+std::string GetExeFolder() {
+  const std::wstring path = SjisToWide(ProgramPath());
+  const size_t slash = path.find_last_of(L'\\');
+  return WithBackslash(WideToSjis(slash == std::wstring::npos ? L"" : path.substr(0, slash)));
+}
+
+std::string GetWindowsFolder() {
+  wchar_t buffer[256] = {};
+  const UINT n = GetWindowsDirectoryW(buffer, 256);
+  return WithBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
+}
+
+bool EnsureFolder(const std::string& path) {
+  std::wstring folder = SjisToWide(path);
+  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+  if (folder.empty()) return false;
+  const DWORD a = GetFileAttributesW(folder.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES) return (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const size_t slash = folder.find_last_of(L"\\/");
+  if (slash != std::wstring::npos && slash > 0 && folder[slash - 1] != L':')
+    EnsureFolder(WideToSjis(folder.substr(0, slash)));
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return FolderExists(path);
+}

@@ -1,0 +1,24 @@
+// The files and folders the main window sets up beside the program when it starts: the
+// hidden marker page whose removal stops a running console, the folder of the named
+// parameter sets, and the program's and Windows' folders.
+#pragma once
+
+#include <string>
+
+inline constexpr char kRunMarkerPageName[] = "TradeQuorvex.htm";
+inline constexpr char kSetFolderName[] = "TradeQuorvex設定";
+// The downloader a self-update leaves behind; removed when the main window is shown.
+inline constexpr char kDownloaderFileName[] = "ZqDL.exe";
+
+// The six lines of the marker page, each ended by CR LF.
+std::string RunMarkerPageText();
+// Replaces the marker page by a fresh, hidden one. Failures are not reported.
+void WriteRunMarkerPage(const std::string& path);
+
+// Folder of the running program file, ending in "\".
+std::string GetExeFolder();
+// The Windows folder, ending in "\".
+std::string GetWindowsFolder();
+
+// Creates the folder with every missing parent; true when it exists afterwards.
+bool EnsureFolder(const std::string& path);

@@ -1,0 +1,101 @@
+// The console program as a process: one instance per program file, and the marker page that
+// ends a running console.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+
+namespace {
+
+// The program as built; under Wine the Unix path is reached through drive Z:.
+std::wstring BuiltProgram() {
+  std::wstring path = L"Z:" + SjisToWide(CONSOLE_EXE);
+  for (wchar_t& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
+}
+
+std::wstring MakeFolder(const wchar_t* name) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + name + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder + L"\\";
+}
+
+HANDLE Start(const std::wstring& program) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &si, &pi))
+    return nullptr;
+  CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
+// Exit code, or STILL_ACTIVE when the process did not end in time.
+DWORD WaitExit(HANDLE process, DWORD ms) {
+  WaitForSingleObject(process, ms);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process, &code);
+  return code;
+}
+
+bool WaitForFile(const std::wstring& path, DWORD ms) {
+  for (DWORD waited = 0; waited < ms; waited += 100) {
+    if (FileExists(WideToSjis(path))) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+class RunningConsole {
+ public:
+  explicit RunningConsole(const std::wstring& folder)
+      : program_(folder + L"TradeQuorvexStd.exe"), marker_(folder + L"TradeQuorvex.htm") {
+    CopyFileW(BuiltProgram().c_str(), program_.c_str(), FALSE);
+    process_ = Start(program_);
+  }
+  ~RunningConsole() {
+    if (process_ && WaitExit(process_, 0) == STILL_ACTIVE) TerminateProcess(process_, 9);
+    if (process_) CloseHandle(process_);
+  }
+  bool Started() { return process_ && WaitForFile(marker_, 30000); }
+  // Removing the marker page is the console's own signal to close.
+  DWORD Stop() {
+    DeleteFileW(marker_.c_str());
+    return WaitExit(process_, 10000);
+  }
+  const std::wstring& Program() const { return program_; }
+  HANDLE Process() const { return process_; }
+
+ private:
+  std::wstring program_, marker_;
+  HANDLE process_ = nullptr;
+};
+
+TEST(ConsoleProcess, SecondStartOfTheSameFileEndsWithCodeOne) {
+  RunningConsole first(MakeFolder(L"qx_console_a"));
+  ASSERT_TRUE(first.Started());
+
+  HANDLE second = Start(first.Program());
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(WaitExit(second, 20000), 1u);
+  CloseHandle(second);
+
+  // A copy in another folder is another program file.
+  RunningConsole other(MakeFolder(L"qx_console_b"));
+  ASSERT_TRUE(other.Started());
+  EXPECT_EQ(WaitExit(other.Process(), 500), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_EQ(WaitExit(first.Process(), 0), static_cast<DWORD>(STILL_ACTIVE));
+
+  EXPECT_EQ(other.Stop(), 0u);
+  EXPECT_EQ(first.Stop(), 0u);
+}
+
+}  // namespace
