@@ -5,7 +5,7 @@
 #include "console/convert.h"
 #include "console/core/price_text.h"
 #include "console/core/slider.h"
-#include "console/flash_control.h"
+#include "ui/flash_control.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ void Tconv::cmdPendingDblClick() {
 void Tconv::SendPendingOrder(const PendingOrderType& type) {
   if (const char* problem = PendingPriceProblem(txtPrice.Text())) {
     ShowPlainMessage(Handle(), problem);
-    FlashControl(kAttentionColour, txtPrice);
+    ui::FlashControl(kAttentionColour, txtPrice);
     return;
   }
   if (const char* refusal = HedgeGuardMessage(HitCount, type.side)) {
