@@ -174,6 +174,7 @@ Tconv::Tconv()
   chkRenzoku.onClick = [this] { chkRenzokuClick(); };
   cmdExecTerminal.onClick = [this] { cmdExecTerminalClick(); };
   tmrNowPrice.onTimer = [this] { tmrNowPriceTimer(); };
+  tmrStart.onTimer = [this] { tmrStartTimer(); };
 
   DragAcceptFiles(Handle(), TRUE);
   FormCreate();

@@ -6,8 +6,10 @@
 //   convert.cpp          construction, controls, FormCreate/FormShow/FormClose, layout, menu
 //   convert_orders.cpp   market, close, delete, cancel and pending orders; ladder, "Get", slider
 //   convert_monitor.cpp  tmrNowPriceTimer
-//   convert_stubs.cpp    handlers whose work comes with the configuration file, the terminal
-//                        link, the help menu and the news (each moves to a file of its own)
+//   config_file.cpp      ReadIni, WriteIni, tmrStartTimer
+//   terminal_link.cpp    dropped files, the folder dialog, starting and closing the terminal
+//   help_menu.cpp        usage page, ReadMe, version window
+//   convert_stubs.cpp    handlers whose work comes with the news
 #pragma once
 
 #include <windows.h>
@@ -18,6 +20,7 @@
 #include <string>
 
 #include "common/win/shared_text_map.h"
+#include "console/config/console_config.h"
 #include "console/core/command_text.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -93,14 +96,24 @@ class Tconv : public ui::Form {
   // ---- Monitor ----
   void tmrNowPriceTimer();
 
-  // ---- Configuration file, terminal link, menus (convert_stubs.cpp for now) ----
+  // ---- Configuration file (config_file.cpp) ----
+  ConsoleConfig Config;  // what "FxQuorvex.ini" carries, read by the start timer
+  void ReadIni();
   void WriteIni();  // called by FormClose as its last step
+  void tmrStartTimer();
+
+  // ---- Terminal link (terminal_link.cpp) ----
   void OnDropFiles(HDROP drop);
+  void AdoptTerminalPath(const std::string& found);
   void mnuMT4FolderClick();
   void cmdExecTerminalClick();
+
+  // ---- Help menu (help_menu.cpp) ----
   void mnuUSEClick();
   void mnuVERClick();
   void mnuReadMeClick();
+
+  // ---- News (convert_stubs.cpp for now) ----
   void mnuNewsClick();
 
   // ---- Controls, top to bottom ----
@@ -156,6 +169,7 @@ class Tconv : public ui::Form {
   ui::ListBox ListBox1;
 
   ui::Timer tmrNowPrice;
+  ui::Timer tmrStart{*this, {.interval = 1000, .enabled = true}};
 
  private:
   // The Shift rule: an order goes out only with Shift held or the no-Shift box ticked.
@@ -166,6 +180,9 @@ class Tconv : public ui::Form {
   void StepLadder(int tier, int direction);
 
   bool movingSlider_ = false;
+  // Nothing is written to the configuration file before it was read: a window closed in its
+  // first second would otherwise wipe the trader's settings.
+  bool iniRead_ = false;
 };
 
 // The main window (the application's main form).

@@ -28,6 +28,9 @@ class ConsoleTest : public ::testing::Test {
     });
     window_ = std::make_unique<Tconv>();
     conv = window_.get();
+    // The start timer reads the configuration file and may ask for the terminal: its own tests
+    // drive it.
+    conv->tmrStart.SetEnabled(false);
   }
 
   void TearDown() override {

@@ -1,0 +1,48 @@
+// The console's configuration file "FxQuorvex.ini" beside the program, and the one-shot start
+// timer that reads it, shows the ReadMe on first use and asks for the terminal.
+#include "common/text.h"
+#include "common/win/seams.h"
+#include "common/win/text_file.h"
+#include "console/convert.h"
+
+namespace {
+
+constexpr char kMT4PathPrompt[] =
+    "通常使用する「MT4」のパスが設定されていません\n"
+    "「MT4のパス」登録方法は「Quorvex」のメイン画面に\n"
+    "通常使用する「MT4」のフォルダーでも、\n"
+    "ショートカットでも何でもいいので\n"
+    "Drag＆Dropしてください";
+
+}  // namespace
+
+void Tconv::ReadIni() {
+  const IniExtras extras = ParseIniText(ReadTextFile(ExeFolder + kIniFileName), OwnVersion, Config);
+  iniRead_ = true;
+  if (extras.trackBar) SetSliderPosition(*extras.trackBar);
+}
+
+void Tconv::WriteIni() {
+  if (!iniRead_) return;
+  WriteTextFile(BuildIniText(Config, TrackBar1.Position(), Config.LastSetName),
+                ExeFolder + kIniFileName);
+}
+
+void Tconv::tmrStartTimer() {
+  tmrStart.SetEnabled(false);
+  ReadIni();
+  if (SafeStrToInt(Config.ReadMe) == 0) {
+    Config.ReadMe = "1";
+    WriteIni();
+    mnuReadMeClick();
+  } else if (const std::string marker = ExeFolder + kIniResetMarkerName; FileExists(marker)) {
+    // The reset marker counts only once the ReadMe was shown: at first use it stays for the
+    // next start.
+    DeleteFileAt(marker);
+    Config.flgNotNews = "0";
+    Config.ReadMe = "1";
+    WriteIni();
+    mnuReadMeClick();
+  }
+  if (Config.MT4Path.empty()) ShowPlainMessage(Handle(), kMT4PathPrompt);
+}
