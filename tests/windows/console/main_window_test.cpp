@@ -64,6 +64,10 @@ TEST_F(ConsoleTest, LayoutButtonSwitchesSizesInTheCornerAndClosesTheSplash) {
   ExpectInCorner(*conv, 255, 225);
   EXPECT_EQ(conv->cmdUpDown.Text(), "▲");
   EXPECT_FALSE(conv->cmdSettingLeft.Visible());
+  // A click closes the splash too.
+  splash.Show();
+  splash.FormClick();
+  EXPECT_FALSE(splash.Visible());
   Splash = nullptr;
 }
 

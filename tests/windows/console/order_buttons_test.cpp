@@ -63,7 +63,10 @@ TEST_F(ConsoleTest, FixedTextButtonsReplaceWhateverWasPending) {
 TEST_F(ConsoleTest, DoubleClickOnPendingCancelsTheCommand) {
   shiftDown = true;
   SetCommand("Buy_1.0");
-  conv->cmdPendingDblClick();
+  // As the button reports a double click to its form.
+  HWND button = conv->cmdPending.Handle();
+  SendMessageW(conv->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_DOUBLECLICKED),
+               reinterpret_cast<LPARAM>(button));
   EXPECT_EQ(Command(), "");
   SetPrice("1.30500");
   conv->tmrNowPriceTimer();
