@@ -94,6 +94,46 @@ inline HWND FindProcessWindow(DWORD processId, const std::wstring& titlePart) {
   return search.found;
 }
 
+// A window's text, asked of its own thread (works across processes, also for edits); empty
+// when the window does not answer within a second.
+inline std::wstring WindowText(HWND window) {
+  wchar_t text[512] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, 1000, &copied))
+    return {};
+  return text;
+}
+
+struct ChildSearch {
+  const wchar_t* className;
+  std::function<bool(const std::wstring&)> matches;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (lstrcmpiW(name, search->className) == 0 && search->matches(WindowText(window))) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The first child window of the class whose text passes the test.
+inline HWND FindChild(HWND parent, const wchar_t* className,
+                      std::function<bool(const std::wstring&)> matches) {
+  ChildSearch search{className, std::move(matches), nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+inline HWND FindChild(HWND parent, const wchar_t* className, const std::wstring& text) {
+  return FindChild(parent, className, [text](const std::wstring& t) { return t == text; });
+}
+
 inline std::string ReadBytes(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
   std::ostringstream bytes;
