@@ -1,31 +1,361 @@
 #include "settings/Setting1.h"
 
+#include <cstring>
+
 #include "common/channel_names.h"
+#include "common/win/codepage.h"
+#include "common/win/seams.h"
+#include "common/win/text_file.h"
 #include "console/convert.h"
+#include "console/flash_control.h"
+#include "console/startup_files.h"
+#include "settings/core/input_filters.h"
+#include "settings/core/ladder_hints.h"
+#include "settings/core/read_write_button.h"
+#include "settings/core/set_files.h"
+#include "settings/core/setting_layout.h"
+#include "settings/core/settings_file_text.h"
+#include "settings/core/settings_map_text.h"
+#include "ui/app.h"
 
 TSetting* Setting = nullptr;
 
 namespace {
 
-ui::FormArgs SettingArgs() {
-  ui::FormArgs args;
-  args.caption = "Setting";
-  args.width = 360;
-  args.height = 398;
-  args.border = ui::FormBorder::Single;
-  args.maximizeBox = false;
-  args.color = 0xFFCCCC;
-  return args;
+constexpr COLORREF kFormColour = 0xFFCCCC;
+constexpr COLORREF kDifferent = ui::kYellow;
+constexpr COLORREF kFlashColour = ui::kYellow;
+constexpr char kReadOk[] = "ReadOK";
+constexpr char kSendOk[] = "SendOK";
+
+COLORREF LayoutColour(uint32_t colour) {
+  return colour == kNoLayoutColour ? ui::kNoColor : static_cast<COLORREF>(colour);
+}
+
+// The edit as the change handler of the core sees it.
+class EditAdapter : public EditText {
+ public:
+  explicit EditAdapter(ui::Edit& edit) : edit_(edit) {}
+  std::string Text() const override { return edit_.Text(); }
+  void SetText(const std::string& text) override { edit_.SetText(text); }
+
+ private:
+  ui::Edit& edit_;
+};
+
+}  // namespace
+
+TSetting::TSetting()
+    : Form({.caption = "Setting",
+            .width = 360,
+            .height = 398,
+            .border = ui::FormBorder::Single,
+            .maximizeBox = false,
+            .color = kFormColour}),
+      cmdEASetting(*this, {.text = "EA に送信",
+                           .left = 8,
+                           .top = 5,
+                           .width = 65,
+                           .height = 23,
+                           .hint = "EAに値を設定します",
+                           .textColor = 0xFF0080}),
+      lblSetName(*this, {.text = " 設定名", .left = 80, .top = 8}),
+      cmbSetName(*this, {.text = "標準設定", .left = 120, .top = 5, .width = 185, .height = 200},
+                 {"標準設定"}),
+      cmdReadWrite(*this, {.text = "読込",
+                           .left = 304,
+                           .top = 5,
+                           .width = 33,
+                           .height = 23,
+                           .hint = "「Ctrl」を押すと保存モード、「Ctrl+Shift」を押す場合削除モード",
+                           .textColor = ui::kBlue}),
+      tmrReadWrite(*this, {.interval = 500}) {
+  BuildRowControls();
+  cmdEASetting.onClick = [this] { cmdEASettingClick(); };
+  cmdReadWrite.onClick = [this] { cmdReadWriteClick(); };
+  tmrReadWrite.onTimer = [this] { tmrReadWriteTimer(); };
+  onShow = [this] { FormShow(); };
+  onClose = [this] { FormClose(); };
+  FormCreate();
+}
+
+TSetting::~TSetting() = default;
+
+// The table's controls in tab order, each with its labels; the group frames go to the bottom
+// of the z-order so that they never paint over the edits placed on them.
+void TSetting::BuildRowControls() {
+  const SettingsLayout& layout = SettingsWindowLayout();
+  std::vector<ui::GroupBox*> groups;
+  for (const GroupLayout& g : layout.groups) {
+    auto box = std::make_unique<ui::GroupBox>(
+        *this,
+        ui::ControlArgs{
+            .text = g.caption, .left = g.left, .top = g.top, .width = g.width, .height = g.height});
+    groups.push_back(box.get());
+    rowControls_.push_back(std::move(box));
+  }
+  for (const ControlLayout& place : layout.controls) {
+    const SettingRow& row = SettingRows()[place.row];
+    for (const LayoutLabel& l : place.labels)
+      rowControls_.push_back(std::make_unique<ui::Label>(
+          *this, ui::ControlArgs{.text = l.text,
+                                 .left = l.left,
+                                 .top = l.top,
+                                 .hint = l.hint,
+                                 .textColor = LayoutColour(l.textColour)}));
+    const ui::ControlArgs args{
+        .text = row.kind == ControlKind::kCheckBox ? place.caption : row.startText,
+        .left = place.left,
+        .top = place.top,
+        .width = place.width,
+        .height = place.height,
+        .hint = place.hint,
+        .textColor = LayoutColour(place.textColour)};
+    const int r = place.row;
+    if (row.kind == ControlKind::kCheckBox) {
+      auto box = std::make_unique<ui::CheckBox>(*this, args);
+      box->onClick = [this, r] { SettingCheckBoxClick(r); };
+      checks_[r] = box.get();
+      rowControls_.push_back(std::move(box));
+    } else {
+      auto edit = std::make_unique<ui::Edit>(
+          *this, args, ui::EditOptions{.inputMethod = row.filter == FilterKind::kNone});
+      edit->onChange = [this, r] { SettingEditChange(r); };
+      if (row.hint != HintKind::kNone)
+        edit->onMouseMove = [this, r](int, int) { LadderEditMouseMove(r); };
+      edits_[r] = edit.get();
+      rowControls_.push_back(std::move(edit));
+    }
+  }
+  for (ui::GroupBox* g : groups)
+    SetWindowPos(g->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TSetting::FormCreate() {
+  conv->SettingMap.Open(kSettingMapName, kSettingMapSize, kSettingMapSize);
+}
+
+std::string TSetting::SettingsFolder() const {
+  return SettingsFolderPath(conv->ExeFolder);
+}
+
+void TSetting::FormShow() {
+  const std::string folder = SettingsFolder();
+  EnsureFolder(folder);
+  RefillSetNameList(folder);
+  cmbSetName.SetText(conv->Config.LastSetName);
+}
+
+void TSetting::StopReadBack() {
+  tmrReadWrite.SetEnabled(false);
+}
+
+void TSetting::FormClose() {
+  conv->Config.LastSetName = cmbSetName.Text();
+}
+
+// ---- Editing -------------------------------------------------------------------------------
+
+void TSetting::SettingEditChange(int row) {
+  EditAdapter edit(EditOf(row));
+  EditChanged(row, edit, SettingTable, CurrentSlot());
+}
+
+void TSetting::SettingCheckBoxClick(int row) {
+  CheckBoxChanged(row, CheckBoxOf(row).Checked(), SettingTable, CurrentSlot());
+}
+
+// ---- Hints ---------------------------------------------------------------------------------
+
+float TSetting::PipValueFactor() const {
+  const LotChoice checked = {conv->rdo_Times1.Checked(),  conv->rdo_Times2.Checked(),
+                             conv->rdo_Times3.Checked(),  conv->rdo_Times5.Checked(),
+                             conv->rdo_Times10.Checked(), conv->rdo_Times20.Checked()};
+  return ::PipValueFactor(checked);
+}
+
+void TSetting::LadderEditMouseMove(int row) {
+  const LadderInputs in = ReadLadderInputs([this](int r) { return EditOf(r).Text(); });
+  EditOf(row).SetHint(LadderHint(row, in, PipValueFactor()));
+}
+
+// ---- Sending and read-back -----------------------------------------------------------------
+
+std::string TSetting::BuildSettingsMapText() {
+  ControlValues values;
+  for (int row : ControlRowOrder())
+    values[row] = checks_[row] ? (CheckBoxOf(row).Checked() ? "1" : "0") : EditOf(row).Text();
+  return ::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(), conv->Config.DataPath);
+}
+
+void TSetting::cmdEASettingClick() {
+  if (!conv->SettingMap.IsOpen()) return;
+  // The lock is held while the text is built, so the expert never reads a half-sent set.
+  conv->SettingMap.Locked([this](char* view, size_t size) {
+    const std::string text = FitSettingsMapText(BuildSettingsMapText(), size);
+    std::memset(view, 0, size);
+    std::memcpy(view, text.data(), text.size());
+  });
+  if (conv->SettingStatus == kReadOk) conv->SettingStatus = kSendOk;
+}
+
+void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeColour) {
+  const COLORREF colour = agrees ? agreeColour : kDifferent;
+  if (control.Color() != colour) control.SetColor(colour);
+}
+
+bool TSetting::ReadBackSettingsMap() {
+  const ReadBackText back = ParseReadBackText(conv->SettingMap.ReadText(kSettingMapSize - 1));
+  for (const ReadBackEntry& e : back.entries) {
+    if (e.row == kReadBackSetName) {
+      MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
+    } else if (checks_[e.row]) {
+      const std::string ticked = CheckBoxOf(e.row).Checked() ? "1" : "0";
+      MarkAgreement(CheckBoxOf(e.row), ControlAgrees(e.row, ticked, e.value), kFormColour);
+    } else {
+      MarkAgreement(EditOf(e.row), ControlAgrees(e.row, EditOf(e.row).Text(), e.value),
+                    ui::kColorWindow);
+    }
+  }
+  return back.header;
+}
+
+void TSetting::tmrReadWriteTimer() {
+  if (!Visible()) return;
+  tmrReadWrite.SetEnabled(false);
+  const bool individual = CheckBoxOf(kRowIndividualLossCut).Checked();
+  EditOf(kRowMaxStoppLimmite).SetEnabled(!individual);
+  for (int level = 0; level <= kLadderLevels; ++level)
+    EditOf(LossRow(level)).SetEnabled(individual);
+
+  const ReadWriteMode mode =
+      ModeForKeys(IsKeyDown(VK_SHIFT), IsKeyDown(VK_CONTROL), IsKeyDown(VK_DELETE));
+  if (cmdReadWrite.Text() != ModeCaption(mode)) cmdReadWrite.SetText(ModeCaption(mode));
+  if (cmdReadWrite.TextColor() != ModeFontColour(mode))
+    cmdReadWrite.SetTextColor(ModeFontColour(mode));
+
+  ReadBackSettingsMap();
+  tmrReadWrite.SetEnabled(true);
+}
+
+// ---- Named parameter sets ------------------------------------------------------------------
+
+void TSetting::ResetSettingsTable() {
+  ::ResetSettingsTable(SettingTable);
+}
+
+void TSetting::TableToControls() {
+  const int slot = CurrentSlot();
+  for (int row : ControlRowOrder()) {
+    const std::string cell = SettingTable.Cell(row, slot);
+    if (checks_[row])
+      CheckBoxOf(row).SetChecked(cell == "1");
+    else
+      EditOf(row).SetText(cell);
+  }
+}
+
+void TSetting::ControlsToTable() {
+  const int slot = CurrentSlot();
+  for (int row : ControlRowOrder())
+    SettingTable.Cell(row, slot) =
+        checks_[row] ? (CheckBoxOf(row).Checked() ? "1" : "0") : EditOf(row).Text();
+}
+
+void TSetting::ScanSettingFiles(const std::string& folder, int depthLimit) {
+  ++ScanDepth;
+  std::string dir = folder;
+  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  ui::ProcessMessages();
+  std::vector<std::string> subfolders;
+  WIN32_FIND_DATAW found;
+  const HANDLE find = FindFirstFileW(SjisToWide(dir + "\\*.*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = WideToSjis(found.cFileName);
+      std::string setName;
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        subfolders.push_back(name);
+      else if (SetNameOfFile(name, &setName))
+        cmbSetName.AddItem(setName);
+      ui::ProcessMessages();
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  if (ScanDepth < depthLimit)
+    for (const std::string& sub : subfolders) ScanSettingFiles(dir + "\\" + sub + "\\", depthLimit);
+  --ScanDepth;
+}
+
+void TSetting::RefillSetNameList(const std::string& folder) {
+  cmbSetName.ClearItems();
+  cmbSetName.SetText("");
+  ScanSettingFiles(folder, 1);
+}
+
+void TSetting::cmdReadWriteClick() {
+  const std::string folder = SettingsFolder();
+  EnsureFolder(folder);
+  const std::string name = cmbSetName.Text();
+  if (name.empty()) return;
+  tmrReadWrite.SetEnabled(false);
+  const std::string path = SetFilePath(folder, name);
+  switch (ModeOfCaption(cmdReadWrite.Text())) {
+    case ReadWriteMode::kSave:
+      SaveSet(folder, name, path);
+      break;
+    case ReadWriteMode::kLoad:
+      LoadSet(path);
+      break;
+    case ReadWriteMode::kDelete:
+      DeleteSet(folder, name, path);
+      break;
+    case ReadWriteMode::kNone:
+      break;
+  }
+  tmrReadWrite.SetEnabled(true);
+}
+
+namespace {
+
+int AskYesNo(HWND owner, const std::string& question) {
+  return ShowMessageBox(owner, question, kSetQuestionCaption,
+                        MB_YESNO | MB_SYSTEMMODAL | MB_TOPMOST);
 }
 
 }  // namespace
 
-TSetting::TSetting() : Form(SettingArgs()) {
-  FormCreate();
+void TSetting::SaveSet(const std::string& folder, const std::string& name,
+                       const std::string& path) {
+  if (HasBadFileChar(name)) {
+    ShowPlainMessage(Handle(), kBadFileCharMessage);
+    FlashControl(kFlashColour, cmbSetName);
+    return;
+  }
+  if (FileExists(path) && AskYesNo(Handle(), OverwriteQuestion(name)) != IDYES) return;
+  ControlsToTable();
+  // The new text replaces the file in one step: a failed write keeps the set that was there.
+  WriteTextFile(BuildSettingsFileText(SettingTable), path);
+  RefillSetNameList(folder);
+  cmbSetName.SetText(name);
 }
 
-void TSetting::FormCreate() {
-  if (conv) conv->SettingMap.Open(kSettingMapName, kSettingMapSize, kSettingMapSize);
+void TSetting::LoadSet(const std::string& path) {
+  if (!FileExists(path)) {
+    ShowPlainMessage(Handle(), kMissingSetMessage);
+    FlashControl(kFlashColour, cmbSetName);
+    return;
+  }
+  ResetSettingsTable();
+  ParseSettingsText(ReadTextFile(path), SettingTable);
+  TableToControls();
+  conv->SettingStatus = kReadOk;
 }
 
-void TSetting::StopReadBack() {}
+void TSetting::DeleteSet(const std::string& folder, const std::string& name,
+                         const std::string& path) {
+  if (!FileExists(path) || AskYesNo(Handle(), DeleteQuestion(name)) != IDYES) return;
+  DeleteFileAt(path);
+  RefillSetNameList(folder);
+}

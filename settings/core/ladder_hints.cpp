@@ -68,7 +68,7 @@ bool GuardPasses(HintKind kind, int k, const LadderInputs& in) {
 
 float PipValueFactor(const LotChoice& checked) {
   static constexpr float kMultiples[kLotChoices] = {1, 2, 3, 5, 10, 20};
-  for (int i = 0; i < kLotChoices; ++i)
+  for (size_t i = 0; i < kLotChoices; ++i)
     if (checked[i]) return kMultiples[i];
   return 0;
 }

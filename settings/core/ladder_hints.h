@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
+#include "console/core/command_text.h"
 #include "settings/core/setting_table.h"
 
 // The console's lot radio buttons in their order: x1, x2, x3, x5, x10, x20.
-inline constexpr int kLotChoices = 6;
 using LotChoice = std::array<bool, kLotChoices>;
 
 // The multiple of the first checked button, 0 when none is checked.

@@ -1,0 +1,165 @@
+// Loading, saving and deleting named parameter sets through the settings window, with the
+// questions and messages answered through the seams.
+#include <gtest/gtest.h>
+
+#include "common/win/codepage.h"
+#include "common/win/seams.h"
+#include "common/win/text_file.h"
+#include "settings/core/set_files.h"
+#include "settings/core/setting_table.h"
+#include "tests/windows/settings/settings_fixture.h"
+
+namespace {
+
+class SetFilesTest : public SettingsWindowTest {
+ protected:
+  void SetUp() override {
+    SettingsWindowTest::SetUp();
+    ClearControls();
+    setting_->FormShow();  // creates the settings folder
+    setFolder_ = folder_ + "TradeQuorvex設定";
+  }
+  std::string SetPath(const std::string& name) const { return setFolder_ + "\\" + name + ".stdt"; }
+  // The button in the mode the keys select, as the timer leaves it, then the click.
+  void ClickIn(std::vector<int> keys, const std::string& name) {
+    keysDown_ = std::move(keys);
+    setting_->tmrReadWriteTimer();
+    keysDown_.clear();
+    setting_->cmbSetName.SetText(name);
+    setting_->cmdReadWriteClick();
+  }
+  void Save(const std::string& name) { ClickIn({VK_CONTROL}, name); }
+  void Load(const std::string& name) { ClickIn({}, name); }
+  void Delete(const std::string& name) { ClickIn({VK_SHIFT, VK_CONTROL}, name); }
+  std::vector<std::string> ListedNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < setting_->cmbSetName.ItemCount(); ++i)
+      names.push_back(setting_->cmbSetName.Item(i));
+    return names;
+  }
+
+  std::string setFolder_;
+};
+
+TEST_F(SetFilesTest, SaveWritesTheTableAndAsksBeforeOverwriting) {
+  setting_->EditOf(NanpinRow(1)).SetText("2");
+  setting_->CheckBoxOf(kRowSemiAutoTrade).SetChecked(true);
+  Save("ソ設定");  // a double-byte name whose second byte is a backslash
+  EXPECT_TRUE(messages_.empty());
+  const std::string saved = ReadTextFile(SetPath("ソ設定"));
+  EXPECT_EQ(saved.substr(0, 36), "PelmorarSetting\r\nManualDataIndex=0\r\n");
+  EXPECT_NE(saved.find("\r\nSemiAutoTrade=1\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("\r\nNanpin1=2\r\n"), std::string::npos);
+  EXPECT_EQ(setting_->cmbSetName.Text(), "ソ設定");
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"ソ設定"});
+  EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
+
+  setting_->EditOf(NanpinRow(1)).SetText("3");
+  answers_ = {IDNO};
+  Save("ソ設定");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "この「設定名（ソ設定）」を\n上書きしますか？\n");
+  EXPECT_EQ(messages_[0].caption, "「案内」");
+  EXPECT_EQ(messages_[0].flags & (MB_YESNO | MB_SYSTEMMODAL | MB_TOPMOST),
+            UINT{MB_YESNO | MB_SYSTEMMODAL | MB_TOPMOST});
+  EXPECT_EQ(ReadTextFile(SetPath("ソ設定")), saved);
+  EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
+
+  answers_ = {IDYES};
+  Save("ソ設定");
+  EXPECT_NE(ReadTextFile(SetPath("ソ設定")).find("\r\nNanpin1=3\r\n"), std::string::npos);
+  EXPECT_FALSE(FileExists(SetPath("ソ設定") + ".tmp"));
+}
+
+TEST_F(SetFilesTest, ForbiddenCharacterRefusesTheSave) {
+  Save("a/b");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, kBadFileCharMessage);
+  EXPECT_EQ(messages_[0].caption, ApplicationTitle());
+  EXPECT_EQ(setting_->cmbSetName.Text(), "a/b");
+  EXPECT_TRUE(ListedNames().empty());
+  Save("全角　空白");
+  EXPECT_EQ(messages_.size(), 1u);
+  EXPECT_TRUE(FileExists(SetPath("全角　空白")));
+}
+
+TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
+  WriteTextFile(
+      "PelmorarSetting\r\nManualDataIndex=0\r\nTrailOrder=1\r\nNanpin1=1.2.3\r\n"
+      "NpTp1=0.5.5\r\nRikakuBairits=0.8\r\nNpDepth2=--7\r\nManualDataIndex=1\r\nNanpin1=9\r\n",
+      SetPath("loaded"));
+  setting_->EditOf(kRowTrailMA).SetText("33");
+  Load("loaded");
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(setting_->CheckBoxOf(kRowTrailOrder).Checked());
+  EXPECT_FALSE(setting_->CheckBoxOf(kRowSemiAutoTrade).Checked());
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "1.2");
+  EXPECT_EQ(setting_->SettingTable.Cell(NanpinRow(1), 0), "1.2");
+  EXPECT_EQ(setting_->SettingTable.Cell(NanpinRow(1), 1), "9");
+  EXPECT_EQ(setting_->EditOf(TpRow(1)).Text(), "0.5");
+  EXPECT_EQ(setting_->EditOf(DepthRow(2)).Text(), "-7");
+  EXPECT_EQ(setting_->EditOf(kRowRikakuBairits).Text(), "0.5");
+  EXPECT_EQ(setting_->EditOf(kRowTrailMA).Text(), "10");
+  EXPECT_EQ(setting_->EditOf(kRowMaxStoppLimmite).Text(), "2500");
+  EXPECT_EQ(setting_->cmbSetName.Text(), "loaded");
+  EXPECT_EQ(conv->SettingStatus, "ReadOK");
+
+  // Saving writes slot 1 back as it was loaded.
+  Save("loaded");
+  EXPECT_NE(ReadTextFile(SetPath("loaded")).find("ManualDataIndex=1\r\nSemiAutoTrade=\r\n"),
+            std::string::npos);
+  EXPECT_NE(ReadTextFile(SetPath("loaded")).find("\r\nNanpin1=9\r\n"), std::string::npos);
+}
+
+TEST_F(SetFilesTest, LoadOfAMissingSetChangesNothing) {
+  setting_->EditOf(NanpinRow(1)).SetText("4");
+  Load("nothing here");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "読込ファイル名が違っています！");
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "4");
+  EXPECT_EQ(conv->SettingStatus, "");
+  EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
+}
+
+TEST_F(SetFilesTest, DeleteAsksAndEmptiesTheNameBox) {
+  Save("keep");
+  Save("gone");
+  answers_ = {IDNO};
+  Delete("gone");
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, "この「設定名（gone）」を\n削除しますか？\n");
+  EXPECT_TRUE(FileExists(SetPath("gone")));
+
+  answers_ = {IDYES};
+  Delete("gone");
+  EXPECT_FALSE(FileExists(SetPath("gone")));
+  EXPECT_EQ(setting_->cmbSetName.Text(), "");
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"keep"});
+
+  Delete("never saved");  // nothing asked, nothing said
+  EXPECT_EQ(messages_.size(), 2u);
+}
+
+TEST_F(SetFilesTest, ShowRefillsTheListFromDisk) {
+  WriteTextFile("", setFolder_ + "\\Alpha.STDT");
+  WriteTextFile("", setFolder_ + "\\Beta.stdt.bak");
+  CreateDirectoryW(SjisToWide(setFolder_ + "\\sub").c_str(), nullptr);
+  WriteTextFile("", setFolder_ + "\\sub\\Inner.stdt");
+  conv->Config.LastSetName = "Alpha";
+  setting_->FormShow();
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"Alpha"});
+  EXPECT_EQ(setting_->cmbSetName.Text(), "Alpha");
+}
+
+TEST_F(SetFilesTest, EmptyNameDoesNothing) {
+  keysDown_ = {VK_CONTROL};
+  setting_->tmrReadWriteTimer();
+  setting_->tmrReadWrite.SetEnabled(false);
+  setting_->cmbSetName.SetText("");
+  setting_->cmdReadWriteClick();
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(setting_->tmrReadWrite.Enabled());
+  setting_->tmrReadWrite.SetEnabled(true);
+}
+
+}  // namespace

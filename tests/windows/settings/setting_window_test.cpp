@@ -1,0 +1,209 @@
+// The settings window's sending, read-back, editing and hints, driven through its handlers.
+#include <gtest/gtest.h>
+
+#include "settings/core/setting_table.h"
+#include "tests/windows/settings/settings_fixture.h"
+#include "ui/colors.h"
+
+namespace {
+
+constexpr COLORREF kFormColour = 0xFFCCCC;
+
+using SettingsSend = SettingsWindowTest;
+using SettingsReadBack = SettingsWindowTest;
+using SettingsEditing = SettingsWindowTest;
+
+TEST_F(SettingsSend, AllEmptyControlsByteForByte) {
+  ClearControls();
+  conv->Config.DataPath = "";
+  setting_->cmdEASettingClick();
+  const std::string expected =
+      "PelmorarSetting\r\nSemiAutoTrade=0\r\nBeginningOnlyBuySell=0\r\nIndividualLossCut=0\r\n"
+      "TrailOrder=0\r\nRikakuMode=0\r\nTrailMA=\r\nTrailOn=\r\nTrailSL=\r\nRikakuBairits=\r\n"
+      "RikakuValue=\r\nNanpin1=\r\nNanpin2=\r\nNanpin3=\r\nNanpin4=\r\nNanpin5=\r\nNanpin6=\r\n"
+      "Nanpin7=\r\nNanpin8=\r\nNanpin9=\r\nNpDepth1=\r\nNpDepth2=\r\nNpDepth3=\r\nNpDepth4=\r\n"
+      "NpDepth5=\r\nNpDepth6=\r\nNpDepth7=\r\nNpDepth8=\r\nNpDepth9=\r\nNpTp0=\r\nNpTp1=\r\n"
+      "NpTp2=\r\nNpTp3=\r\nNpTp4=\r\nNpTp5=\r\nNpTp6=\r\nNpTp7=\r\nNpTp8=\r\nNpTp9=\r\n"
+      "MaxStoppLimmite=\r\nNpLoss0=\r\nNpLoss1=\r\nNpLoss2=\r\nNpLoss3=\r\nNpLoss4=\r\n"
+      "NpLoss5=\r\nNpLoss6=\r\nNpLoss7=\r\nNpLoss8=\r\nNpLoss9=\r\nTradeComment=\r\n"
+      "SettingName=\r\nBuiltInTimes=0\r\nDataPath=\r\n";
+  EXPECT_EQ(MapBytes(), expected + std::string(2048 - expected.size(), '\0'));
+}
+
+TEST_F(SettingsSend, ControlsLotAndDataPathGoOut) {
+  ClearControls();
+  setting_->CheckBoxOf(kRowRikakuMode).SetChecked(true);
+  setting_->EditOf(kRowTrailSL).SetText("1.20");
+  setting_->EditOf(kRowTradeComment).SetText("表ソ");
+  setting_->cmbSetName.SetText("標準設定");
+  conv->rdo_Times20.SetChecked(true);
+  conv->Config.DataPath = "C:\\MT4\\data\\";
+  setting_->cmdEASettingClick();
+  const std::string text = MapText();
+  EXPECT_NE(text.find("\r\nRikakuMode=1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nTrailSL=1.20\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nTradeComment=表ソ\r\nSettingName=標準設定\r\nBuiltInTimes=20\r\n"
+                      "DataPath=C:\\MT4\\data\\\r\n"),
+            std::string::npos);
+}
+
+TEST_F(SettingsSend, LongTextIsCutAndEndsInZero) {
+  ClearControls();
+  setting_->EditOf(kRowTradeComment).SetText(std::string(1500, 'a'));
+  setting_->cmdEASettingClick();
+  setting_->EditOf(kRowTradeComment).SetText(std::string(3000, 'c'));
+  setting_->cmdEASettingClick();
+  const std::string bytes = MapBytes();
+  ASSERT_EQ(bytes.size(), 2048u);
+  EXPECT_EQ(bytes[2047], '\0');
+  EXPECT_EQ(MapText().size(), 2047u);
+  EXPECT_EQ(MapText().substr(0, 17), "PelmorarSetting\r\n");
+  EXPECT_EQ(MapText().back(), 'c');
+}
+
+TEST_F(SettingsSend, StatusMovesFromReadOkToSendOkOnly) {
+  setting_->cmdEASettingClick();
+  EXPECT_EQ(conv->SettingStatus, "");
+  conv->SettingStatus = "ReadOK";
+  setting_->cmdEASettingClick();
+  EXPECT_EQ(conv->SettingStatus, "SendOK");
+  setting_->cmdEASettingClick();
+  EXPECT_EQ(conv->SettingStatus, "SendOK");
+}
+
+TEST_F(SettingsReadBack, DifferencesTurnYellowAndBack) {
+  ClearControls();
+  setting_->EditOf(kRowTrailSL).SetText("1.20");
+  setting_->CheckBoxOf(kRowTrailOrder).SetChecked(true);
+  setting_->cmbSetName.SetText("A");
+  setting_->cmdEASettingClick();
+  setting_->tmrReadWriteTimer();
+  for (int row : ControlRowOrder()) {
+    if (row == kRowTradeComment) continue;
+    const bool check = SettingRows()[row].kind == ControlKind::kCheckBox;
+    const ui::Window& control =
+        check ? static_cast<ui::Window&>(setting_->CheckBoxOf(row)) : setting_->EditOf(row);
+    EXPECT_EQ(control.Color(), check ? kFormColour : ui::kColorWindow) << row;
+  }
+  EXPECT_EQ(setting_->cmbSetName.Color(), ui::kColorWindow);
+
+  setting_->EditOf(kRowTrailSL).SetText("1.2");  // a number equal in value is still a change
+  setting_->CheckBoxOf(kRowTrailOrder).SetChecked(false);
+  setting_->cmbSetName.SetText("B");
+  setting_->EditOf(kRowTradeComment).SetText("never compared");
+  const COLORREF commentColour = setting_->EditOf(kRowTradeComment).Color();
+  setting_->tmrReadWriteTimer();
+  EXPECT_EQ(setting_->EditOf(kRowTrailSL).Color(), ui::kYellow);
+  EXPECT_EQ(setting_->CheckBoxOf(kRowTrailOrder).Color(), ui::kYellow);
+  EXPECT_EQ(setting_->cmbSetName.Color(), ui::kYellow);
+  EXPECT_EQ(setting_->EditOf(kRowTradeComment).Color(), commentColour);
+
+  setting_->EditOf(kRowTrailSL).SetText("1.20");
+  setting_->tmrReadWriteTimer();
+  EXPECT_EQ(setting_->EditOf(kRowTrailSL).Color(), ui::kColorWindow);
+}
+
+TEST_F(SettingsReadBack, EmptyMapAndHiddenWindowChangeNothing) {
+  conv->SettingMap.WriteText("");
+  setting_->EditOf(NanpinRow(1)).SetColor(ui::kYellow);
+  setting_->EditOf(NanpinRow(2)).SetColor(ui::kColorWindow);
+  setting_->tmrReadWriteTimer();
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Color(), ui::kYellow);
+  EXPECT_EQ(setting_->EditOf(NanpinRow(2)).Color(), ui::kColorWindow);
+
+  setting_->tmrReadWriteTimer();
+  const std::string caption = setting_->cmdReadWrite.Text();
+  setting_->Hide();
+  keysDown_ = {VK_CONTROL};
+  setting_->tmrReadWriteTimer();
+  EXPECT_EQ(setting_->cmdReadWrite.Text(), caption);
+}
+
+TEST_F(SettingsReadBack, ButtonModesFromTheKeys) {
+  struct Case {
+    std::vector<int> keys;
+    const char* caption;
+    COLORREF colour;
+  } cases[] = {
+      {{VK_CONTROL}, "保存", 0x000080}, {{VK_SHIFT, VK_CONTROL}, "削除", 0x0000FF},
+      {{VK_DELETE}, "削除", 0x0000FF},  {{VK_SHIFT}, "読込", 0xFF0000},
+      {{}, "読込", 0xFF0000},
+  };
+  for (const Case& c : cases) {
+    keysDown_ = c.keys;
+    setting_->tmrReadWriteTimer();
+    EXPECT_EQ(setting_->cmdReadWrite.Text(), c.caption);
+    EXPECT_EQ(setting_->cmdReadWrite.TextColor(), c.colour);
+    EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
+  }
+}
+
+TEST_F(SettingsReadBack, IndividualLossCutSwitchesTheLossEdits) {
+  ClearControls();
+  setting_->cmdEASettingClick();
+  setting_->CheckBoxOf(kRowIndividualLossCut).SetChecked(true);
+  setting_->tmrReadWriteTimer();
+  EXPECT_FALSE(setting_->EditOf(kRowMaxStoppLimmite).Enabled());
+  for (int k = 0; k <= 9; ++k) EXPECT_TRUE(setting_->EditOf(LossRow(k)).Enabled());
+
+  setting_->CheckBoxOf(kRowIndividualLossCut).SetChecked(false);
+  setting_->EditOf(LossRow(3)).SetText("5");
+  setting_->tmrReadWriteTimer();
+  EXPECT_TRUE(setting_->EditOf(kRowMaxStoppLimmite).Enabled());
+  for (int k = 0; k <= 9; ++k) EXPECT_FALSE(setting_->EditOf(LossRow(k)).Enabled());
+  // A disabled edit is still compared.
+  EXPECT_EQ(setting_->EditOf(LossRow(3)).Color(), ui::kYellow);
+}
+
+TEST_F(SettingsEditing, RealEditsRunTheFiltersNested) {
+  ClearControls();
+  setting_->EditOf(LossRow(2)).SetText("1.2.3.4");
+  EXPECT_EQ(setting_->EditOf(LossRow(2)).Text(), "1.2");
+  EXPECT_EQ(setting_->SettingTable.Cell(LossRow(2), 0), "1.2");
+  setting_->EditOf(NanpinRow(1)).SetText("１2ソa");
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "2");
+  setting_->EditOf(DepthRow(4)).SetText("--5");
+  EXPECT_EQ(setting_->EditOf(DepthRow(4)).Text(), "-5");
+  EXPECT_EQ(setting_->SettingTable.Cell(DepthRow(4), 0), "-5");
+  setting_->EditOf(kRowTrailMA).SetText("abc");
+  EXPECT_EQ(setting_->SettingTable.Cell(kRowTrailMA, 0), "abc");
+  setting_->CheckBoxOf(kRowTrailOrder).SetChecked(true);
+  EXPECT_EQ(setting_->SettingTable.Cell(kRowTrailOrder, 0), "1");
+  setting_->CheckBoxOf(kRowTrailOrder).SetChecked(false);
+  EXPECT_EQ(setting_->SettingTable.Cell(kRowTrailOrder, 0), "0");
+}
+
+TEST_F(SettingsEditing, HintsFollowTheLadderAndTheLot) {
+  ClearControls();
+  conv->rdo_Times1.SetChecked(true);
+  setting_->EditOf(DepthRow(1)).SetText("20");
+  setting_->EditOf(DepthRow(2)).SetText("30");
+  setting_->EditOf(LossRow(2)).SetText("40");
+  setting_->EditOf(NanpinRow(1)).SetText("2");
+  setting_->EditOf(NanpinRow(2)).SetText("3");
+  setting_->LadderEditMouseMove(LossRow(2));
+  EXPECT_EQ(setting_->EditOf(LossRow(2)).Hint(), "損失: 350");
+  conv->rdo_Times2.SetChecked(true);
+  setting_->LadderEditMouseMove(LossRow(2));
+  EXPECT_EQ(setting_->EditOf(LossRow(2)).Hint(), "損失: 700");
+  setting_->LadderEditMouseMove(NanpinRow(2));
+  EXPECT_EQ(setting_->EditOf(NanpinRow(2)).Hint(), "総ロット: 0.12");
+  setting_->EditOf(NanpinRow(2)).SetText("");
+  setting_->LadderEditMouseMove(LossRow(2));
+  EXPECT_EQ(setting_->EditOf(LossRow(2)).Hint(), "");
+  // Only the edit under the mouse changes its hint.
+  EXPECT_EQ(setting_->EditOf(NanpinRow(2)).Hint(), "総ロット: 0.12");
+  EXPECT_EQ(setting_->PipValueFactor(), 2.0f);
+  conv->rdo_Times2.SetChecked(false);
+  EXPECT_EQ(setting_->PipValueFactor(), 0.0f);
+}
+
+TEST_F(SettingsEditing, CloseKeepsTheSetNameForTheNextShow) {
+  setting_->cmbSetName.SetText("typed only");
+  setting_->Close();
+  EXPECT_EQ(conv->Config.LastSetName, "typed only");
+  setting_->Show();
+  EXPECT_EQ(setting_->cmbSetName.Text(), "typed only");
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include "tests/windows/settings/settings_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/channel_names.h"
+#include "common/win/codepage.h"
+#include "settings/core/setting_table.h"
+#include "ui/app.h"
+
+std::unique_ptr<Tconv> SettingsWindowTest::conv_;
+std::unique_ptr<TSetting> SettingsWindowTest::setting_;
+
+namespace {
+
+std::string FreshFolder() {
+  static int count = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = WideToSjis(temp) + "qx_settings_" +
+                             std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count) +
+                             "\\";
+  CreateDirectoryW(SjisToWide(folder).c_str(), nullptr);
+  return folder;
+}
+
+}  // namespace
+
+void SettingsWindowTest::SetUpTestSuite() {
+  ui::InitUi();
+  conv_ = std::make_unique<Tconv>();
+  conv = conv_.get();
+  setting_ = std::make_unique<TSetting>();
+  Setting = setting_.get();
+}
+
+void SettingsWindowTest::TearDownTestSuite() {
+  setting_.reset();
+  Setting = nullptr;
+  conv_.reset();
+  conv = nullptr;
+}
+
+void SettingsWindowTest::SetUp() {
+  Seams seams = RealSeams();
+  seams.isKeyDown = [this](int key) {
+    return std::find(keysDown_.begin(), keysDown_.end(), key) != keysDown_.end();
+  };
+  seams.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT flags) {
+    messages_.push_back({text, caption, flags});
+    if ((flags & MB_TYPEMASK) == MB_OK || (flags & MB_TYPEMASK) == MB_OKCANCEL) return IDOK;
+    if (answers_.empty()) return IDYES;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  };
+  seams.sleep = [](DWORD) {};
+  seams_ = std::make_unique<SeamOverride>(seams);
+  folder_ = FreshFolder();
+  conv->ExeFolder = folder_;
+  conv->SettingStatus.clear();
+  // Hiding a window costs seconds under Wine without a window manager, so the window stays
+  // shown between tests; showing runs FormShow, and an already shown window gets it here.
+  if (setting_->Visible())
+    setting_->FormShow();
+  else
+    setting_->Show();
+}
+
+void SettingsWindowTest::TearDown() {
+  seams_.reset();
+}
+
+void SettingsWindowTest::ClearControls() {
+  for (int row : ControlRowOrder()) {
+    if (SettingRows()[row].kind == ControlKind::kCheckBox)
+      setting_->CheckBoxOf(row).SetChecked(false);
+    else
+      setting_->EditOf(row).SetText("");
+  }
+  for (ui::RadioButton* lot : {&conv->rdo_Times1, &conv->rdo_Times2, &conv->rdo_Times3,
+                               &conv->rdo_Times5, &conv->rdo_Times10, &conv->rdo_Times20})
+    lot->SetChecked(false);
+  setting_->cmbSetName.SetText("");
+}
+
+std::string SettingsWindowTest::MapBytes() const {
+  std::string bytes;
+  conv->SettingMap.Locked([&](char* view, size_t size) { bytes.assign(view, size); });
+  return bytes;
+}
+
+std::string SettingsWindowTest::MapText() const {
+  const std::string bytes = MapBytes();
+  return bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
+}
