@@ -7,7 +7,6 @@
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
 #include "console/convert.h"
-#include "console/flash_control.h"
 #include "console/startup_files.h"
 #include "settings/core/input_filters.h"
 #include "settings/core/ladder_hints.h"
@@ -17,6 +16,7 @@
 #include "settings/core/settings_file_text.h"
 #include "settings/core/settings_map_text.h"
 #include "ui/app.h"
+#include "ui/flash_control.h"
 
 TSetting* Setting = nullptr;
 
@@ -81,19 +81,16 @@ TSetting::TSetting()
 
 TSetting::~TSetting() = default;
 
-// The table's controls in tab order, each with its labels; the group frames go to the bottom
-// of the z-order so that they never paint over the edits placed on them.
+// The four ladder groups, then the table's controls in tab order, each after its labels.
 void TSetting::BuildRowControls() {
   const SettingsLayout& layout = SettingsWindowLayout();
-  std::vector<ui::GroupBox*> groups;
-  for (const GroupLayout& g : layout.groups) {
-    auto box = std::make_unique<ui::GroupBox>(
-        *this,
-        ui::ControlArgs{
-            .text = g.caption, .left = g.left, .top = g.top, .width = g.width, .height = g.height});
-    groups.push_back(box.get());
-    rowControls_.push_back(std::move(box));
-  }
+  for (const GroupLayout& g : layout.groups)
+    rowControls_.push_back(
+        std::make_unique<ui::GroupBox>(*this, ui::ControlArgs{.text = g.caption,
+                                                              .left = g.left,
+                                                              .top = g.top,
+                                                              .width = g.width,
+                                                              .height = g.height}));
   for (const ControlLayout& place : layout.controls) {
     const SettingRow& row = SettingRows()[place.row];
     for (const LayoutLabel& l : place.labels)
@@ -127,8 +124,6 @@ void TSetting::BuildRowControls() {
       rowControls_.push_back(std::move(edit));
     }
   }
-  for (ui::GroupBox* g : groups)
-    SetWindowPos(g->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TSetting::FormCreate() {
@@ -330,7 +325,7 @@ void TSetting::SaveSet(const std::string& folder, const std::string& name,
                        const std::string& path) {
   if (HasBadFileChar(name)) {
     ShowPlainMessage(Handle(), kBadFileCharMessage);
-    FlashControl(kFlashColour, cmbSetName);
+    ui::FlashControl(kFlashColour, cmbSetName);
     return;
   }
   if (FileExists(path) && AskYesNo(Handle(), OverwriteQuestion(name)) != IDYES) return;
@@ -344,7 +339,7 @@ void TSetting::SaveSet(const std::string& folder, const std::string& name,
 void TSetting::LoadSet(const std::string& path) {
   if (!FileExists(path)) {
     ShowPlainMessage(Handle(), kMissingSetMessage);
-    FlashControl(kFlashColour, cmbSetName);
+    ui::FlashControl(kFlashColour, cmbSetName);
     return;
   }
   ResetSettingsTable();
