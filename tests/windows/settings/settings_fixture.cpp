@@ -30,6 +30,9 @@ void SettingsWindowTest::SetUpTestSuite() {
   ui::InitUi();
   conv_ = std::make_unique<Tconv>();
   conv = conv_.get();
+  // The console's own timers (configuration file at start, price monitor) are not under test.
+  conv->tmrStart.SetEnabled(false);
+  conv->tmrNowPrice.SetEnabled(false);
   setting_ = std::make_unique<TSetting>();
   Setting = setting_.get();
 }
