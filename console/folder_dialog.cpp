@@ -3,10 +3,12 @@
 #include <shlobj.h>
 
 #include "common/win/codepage.h"
+#include "console/com_scope.h"
 
 namespace {
 
 std::optional<std::string> SystemFolderBrowser(HWND owner, const std::string& title) {
+  ComScope com;
   const std::wstring wideTitle = SjisToWide(title);
   BROWSEINFOW info{};
   info.hwndOwner = owner;

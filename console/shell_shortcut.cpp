@@ -1,27 +1,11 @@
 #include "shell_shortcut.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// after windows.h
+#include <shlobj.h>
 
 #include "common/win/codepage.h"
-
-namespace {
-
-// COM for the length of one call; left alone when the thread already runs another model.
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (ok_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
-
-}  // namespace
+#include "console/com_scope.h"
 
 bool ReadShortcut(const std::string& shortcutPath, std::string* target, std::string* arguments,
                   std::string* iconFile, int* iconIndex) {
