@@ -4,6 +4,7 @@
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
 #include "console/convert.h"
+#include "settings/Setting1.h"
 
 namespace {
 
@@ -20,12 +21,14 @@ void Tconv::ReadIni() {
   const IniExtras extras = ParseIniText(ReadTextFile(ExeFolder + kIniFileName), OwnVersion, Config);
   iniRead_ = true;
   if (extras.trackBar) SetSliderPosition(*extras.trackBar);
+  if (extras.setNameRead && Setting) Setting->cmbSetName.SetText(Config.LastSetName);
 }
 
 void Tconv::WriteIni() {
   if (!iniRead_) return;
-  WriteTextFile(BuildIniText(Config, TrackBar1.Position(), Config.LastSetName),
-                ExeFolder + kIniFileName);
+  // The set name as the settings window shows it now, whether or not it is open.
+  const std::string setName = Setting ? Setting->cmbSetName.Text() : Config.LastSetName;
+  WriteTextFile(BuildIniText(Config, TrackBar1.Position(), setName), ExeFolder + kIniFileName);
 }
 
 void Tconv::tmrStartTimer() {

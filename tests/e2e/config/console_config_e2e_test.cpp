@@ -102,11 +102,11 @@ TEST(ConsoleProgram, SecondRunFindsWhatTheFirstWrote) {
                "ReadMe=1\r\nMT4Path=" +
                    terminal +
                    "\r\nDataPath=D:\\data\r\n"
-                   "Revision=0.9\r\n");
+                   "Revision=0.9\r\ncmbSetName=守り\r\n");
   const std::string expected =
       "ReadMe=1\r\nRevision=0.9\r\nNewision=\r\nflgNotNews=\r\n"
       "TrackBar1=70\r\nMT4Path=" +
-      terminal + "\r\nDataPath=D:\\data\r\ncmbSetName=\r\n";
+      terminal + "\r\nDataPath=D:\\data\r\ncmbSetName=守り\r\n";
   for (int run = 1; run <= 2; ++run) {
     e2e::Program console(SjisToWide(scratch.path() + "TradeQuorvexStd.exe"),
                          SjisToWide(scratch.path()));

@@ -1,5 +1,6 @@
 // "FxQuorvex.ini" through the main window: reading, writing, the start timer's branches.
 #include "config_fixture.h"
+#include "settings/Setting1.h"
 
 namespace {
 
@@ -30,6 +31,18 @@ TEST_F(ConfigTest, ReadIniTakesWhatTheFileSaysAndWriteIniKeepsOnlyKnownKeys) {
   EXPECT_EQ(IniText(),
             "ReadMe=1\r\nRevision=0.5\r\nNewision=abc\r\nflgNotNews=1\r\nTrackBar1=30\r\n"
             "MT4Path=C:\\b\r\nDataPath=\r\ncmbSetName=攻め\r\n");
+}
+
+TEST_F(ConfigTest, SetNameTravelsThroughTheSettingsWindow) {
+  auto settings = std::make_unique<TSetting>();
+  Setting = settings.get();
+  program.File("FxQuorvex.ini", "ReadMe=1\r\ncmbSetName=攻め\r\n");
+  conv->ReadIni();
+  EXPECT_EQ(Setting->cmbSetName.Text(), "攻め");
+  Setting->cmbSetName.SetText("守り");  // chosen while the window is open
+  conv->WriteIni();
+  EXPECT_NE(IniText().find("cmbSetName=守り\r\n"), std::string::npos);
+  Setting = nullptr;
 }
 
 TEST_F(ConfigTest, MissingFileLeavesTheDefaults) {
