@@ -1,6 +1,8 @@
 // The settings window's sending, read-back, editing and hints, driven through its handlers.
 #include <gtest/gtest.h>
 
+#include "common/channel_names.h"
+#include "common/win/shared_text_map.h"
 #include "settings/core/setting_table.h"
 #include "tests/windows/settings/settings_fixture.h"
 #include "ui/colors.h"
@@ -117,6 +119,19 @@ TEST_F(SettingsReadBack, EmptyMapAndHiddenWindowChangeNothing) {
   keysDown_ = {VK_CONTROL};
   setting_->tmrReadWriteTimer();
   EXPECT_EQ(setting_->cmdReadWrite.Text(), caption);
+}
+
+TEST_F(SettingsReadBack, TextLeftByTheExpertSideSurvivesAndIsComparedAtOnce) {
+  ClearControls();
+  SharedTextMap expertSide;  // holds the map while the window's side is away
+  ASSERT_TRUE(expertSide.Open(kSettingMapName, kSettingMapSize, kSettingMapSize));
+  expertSide.WriteText("PelmorarSetting\r\nTrailMA=77\r\nNanpin1=\r\n");
+  conv->SettingMap.Close();
+  setting_->FormCreate();
+  EXPECT_EQ(MapText(), "PelmorarSetting\r\nTrailMA=77\r\nNanpin1=\r\n");
+  setting_->tmrReadWriteTimer();
+  EXPECT_EQ(setting_->EditOf(kRowTrailMA).Color(), ui::kYellow);
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Color(), ui::kColorWindow);
 }
 
 TEST_F(SettingsReadBack, ButtonModesFromTheKeys) {

@@ -13,15 +13,32 @@ std::unique_ptr<TSetting> SettingsWindowTest::setting_;
 
 namespace {
 
+// A folder that did not exist before (Wine reuses process ids, so names are tried until the
+// creation succeeds).
 std::string FreshFolder() {
-  static int count = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  const std::string folder = WideToSjis(temp) + "qx_settings_" +
-                             std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++count) +
-                             "\\";
-  CreateDirectoryW(SjisToWide(folder).c_str(), nullptr);
-  return folder;
+  for (unsigned n = GetTickCount();; ++n) {
+    const std::string folder = WideToSjis(temp) + "qx_settings_" + std::to_string(n) + "\\";
+    if (CreateDirectoryW(SjisToWide(folder).c_str(), nullptr)) return folder;
+  }
+}
+
+void RemoveFolder(const std::string& folder) {
+  WIN32_FIND_DATAW found;
+  const HANDLE find = FindFirstFileW(SjisToWide(folder + "*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = WideToSjis(found.cFileName);
+      if (name == "." || name == "..") continue;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveFolder(folder + name + "\\");
+      else
+        DeleteFileW(SjisToWide(folder + name).c_str());
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryW(SjisToWide(folder).c_str());
 }
 
 }  // namespace
@@ -72,6 +89,7 @@ void SettingsWindowTest::SetUp() {
 
 void SettingsWindowTest::TearDown() {
   seams_.reset();
+  RemoveFolder(folder_);
 }
 
 void SettingsWindowTest::ClearControls() {
