@@ -22,14 +22,16 @@ Seams RealSeams() {
   s.sleep = [](DWORD ms) { Sleep(ms); };
   s.startProgram = [](const std::string& path, const std::string& commandLine) {
     std::wstring app = SjisToWide(path);
-    std::wstring cmd = SjisToWide(commandLine);
+    // The program's own name comes first on its command line: programs that skip it (the C
+    // runtime's argument split, Notepad) would otherwise eat the first argument.
+    std::wstring cmd = L"\"" + app + L"\"" + SjisToWide(commandLine);
     std::vector<wchar_t> cmdBuffer(cmd.begin(), cmd.end());
     cmdBuffer.push_back(L'\0');
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(app.c_str(), cmd.empty() ? nullptr : cmdBuffer.data(), nullptr, nullptr,
-                        FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(app.c_str(), cmdBuffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
       return false;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);

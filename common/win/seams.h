@@ -14,7 +14,8 @@ struct Seams {
   std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT flags)>
       messageBox = {};
   std::function<void(DWORD milliseconds)> sleep = {};
-  // Starts a program without waiting; commandLine is passed as it stands (may be empty).
+  // Starts a program without waiting. commandLine is what follows the program's quoted path on
+  // its command line, as it stands (may be empty; " file" passes one file).
   std::function<bool(const std::string& path, const std::string& commandLine)> startProgram = {};
 };
 

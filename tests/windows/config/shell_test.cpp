@@ -2,6 +2,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include "common/win/seams.h"
 #include "console/shell_shortcut.h"
 #include "console/web_browser.h"
 #include "console/window_titles.h"
@@ -108,6 +109,31 @@ TEST(WebBrowserHost, HostsTheControlAndRecordsTheNavigation) {
   EXPECT_EQ(host.lastAddress(), "C:\\表\\Version.htm");
   EXPECT_EQ(host.lastFlags(), 14);
   DestroyWindow(parent);
+}
+
+// Notepad and the browser get a blank and the path after their own name: the real start must
+// hand them the file, not a command line they read as a program name.
+TEST(StartProgram, NotepadOpensTheFileAfterTheBlank) {
+  ScratchFolder scratch;
+  const std::string file = scratch.File("読んでね.txt", "hello");
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  ASSERT_TRUE(StartProgram(WideToSjis(windows) + "\\NOTEPAD.EXE", " " + file));
+  HWND notepad = nullptr;
+  for (int i = 0; i < 200 && !notepad; ++i) {
+    Sleep(50);
+    HWND w = FindWindowW(L"Notepad", nullptr);
+    wchar_t title[256] = {};
+    if (w) GetWindowTextW(w, title, 256);
+    if (std::wstring(title).find(L"読んでね.txt") != std::wstring::npos) notepad = w;
+  }
+  ASSERT_NE(notepad, nullptr);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(notepad, &processId);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
+  PostMessageW(notepad, WM_CLOSE, 0, 0);
+  if (process && WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+  if (process) CloseHandle(process);
 }
 
 }  // namespace
