@@ -114,6 +114,15 @@ float SafeStrToFloat(const std::string& text) {
   return std::strtof(prefix.c_str(), nullptr);
 }
 
+double SafeStrToDouble(const std::string& text) {
+  size_t start = 0;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  const size_t n = DecimalPrefix(text, start);
+  if (n == 0) return 0.0;
+  const std::string prefix = text.substr(start, n);
+  return std::strtod(prefix.c_str(), nullptr);
+}
+
 int32_t SafeStrToInt(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;

@@ -25,6 +25,8 @@ std::string KeepNumber(const std::string& text);
 
 // Tolerant conversions: the longest numeric prefix, 0 when there is none; never fail.
 float SafeStrToFloat(const std::string& text);
+// The same prefix converted to double precision, as the C library's atof converts it.
+double SafeStrToDouble(const std::string& text);
 int32_t SafeStrToInt(const std::string& text);
 
 // The text less its last count pieces, so that it ends with the delimiter.

@@ -74,7 +74,9 @@ float PipValueFactor(const LotChoice& checked) {
 }
 
 float TextToSingle(const std::string& text) {
-  return text.empty() ? 0.0f : SafeStrToFloat(text);
+  // To double first, then to single: a text just beyond the midpoint of two singles may round
+  // the other way than a straight conversion would, and the hints show the difference.
+  return static_cast<float>(SafeStrToDouble(text));
 }
 
 LadderInputs ReadLadderInputs(const std::function<std::string(int row)>& textOfRow) {

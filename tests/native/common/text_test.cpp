@@ -72,6 +72,14 @@ TEST(SafeStrToFloat, TolerantPrefix) {
   EXPECT_EQ(SafeStrToFloat("0x10"), 0.0f);
 }
 
+TEST(SafeStrToDouble, SamePrefixInDoublePrecision) {
+  EXPECT_EQ(SafeStrToDouble(" 0.1x"), 0.1);
+  EXPECT_EQ(SafeStrToDouble("-2e1.5"), -20.0);
+  EXPECT_EQ(SafeStrToDouble("inf"), 0.0);
+  EXPECT_EQ(SafeStrToDouble("0x10"), 0.0);
+  EXPECT_EQ(SafeStrToDouble(""), 0.0);
+}
+
 TEST(SafeStrToInt, TolerantPrefix) {
   EXPECT_EQ(SafeStrToInt(""), 0);
   EXPECT_EQ(SafeStrToInt(" 7"), 7);

@@ -66,6 +66,10 @@ TEST(LadderHints, ProfitFigures) {
   EXPECT_EQ(Ladder().Tp(2, "10").Hint(TpRow(2)), "");
   EXPECT_EQ(Ladder().Tp(0, "10").Hint(TpRow(0)), "利益: 10");
   EXPECT_EQ(Ladder().Tp(1, "0.1").Nanpin(1, "1").Hint(TpRow(1)), "利益: 0.100000001490116");
+  // 1 + 2^-24 + 1e-30: double 1 + 2^-24, a tie that single precision rounds to even, 1
+  // (a straight conversion to single would give 1.00000011920929).
+  EXPECT_EQ(Ladder().Tp(1, "1.00000005960464477539062500001").Nanpin(1, "1").Hint(TpRow(1)),
+            "利益: 1");
 }
 
 TEST(LadderHints, TotalLotFigures) {
