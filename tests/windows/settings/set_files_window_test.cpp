@@ -31,6 +31,14 @@ class SetFilesTest : public SettingsWindowTest {
   void Save(const std::string& name) { ClickIn({VK_CONTROL}, name); }
   void Load(const std::string& name) { ClickIn({}, name); }
   void Delete(const std::string& name) { ClickIn({VK_SHIFT, VK_CONTROL}, name); }
+  // Whether a temporary file of the atomic write is left in the set folder.
+  bool TempFileLeft() const {
+    WIN32_FIND_DATAW found;
+    const HANDLE find = FindFirstFileW(SjisToWide(setFolder_ + "\\*.tmp").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return false;
+    FindClose(find);
+    return true;
+  }
   std::vector<std::string> ListedNames() const {
     std::vector<std::string> names;
     for (int i = 0; i < setting_->cmbSetName.ItemCount(); ++i)
@@ -68,7 +76,24 @@ TEST_F(SetFilesTest, SaveWritesTheTableAndAsksBeforeOverwriting) {
   answers_ = {IDYES};
   Save("ソ設定");
   EXPECT_NE(ReadTextFile(SetPath("ソ設定")).find("\r\nNanpin1=3\r\n"), std::string::npos);
-  EXPECT_FALSE(FileExists(SetPath("ソ設定") + ".tmp"));
+  EXPECT_FALSE(TempFileLeft());
+}
+
+TEST_F(SetFilesTest, FailedSaveKeepsTheSetThatWasThere) {
+  setting_->EditOf(NanpinRow(1)).SetText("2");
+  Save("held");
+  const std::string before = ReadTextFile(SetPath("held"));
+  // Another program reads the file and lets nobody replace it meanwhile.
+  const HANDLE held = CreateFileW(SjisToWide(SetPath("held")).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  setting_->EditOf(NanpinRow(1)).SetText("3");
+  answers_ = {IDYES};
+  Save("held");
+  CloseHandle(held);
+  ASSERT_EQ(messages_.size(), 1u);  // the overwrite question only
+  EXPECT_EQ(ReadTextFile(SetPath("held")), before);
+  EXPECT_FALSE(TempFileLeft());
 }
 
 TEST_F(SetFilesTest, ForbiddenCharacterRefusesTheSave) {
