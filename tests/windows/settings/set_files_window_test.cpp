@@ -2,12 +2,15 @@
 // questions and messages answered through the seams.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "common/win/codepage.h"
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
 #include "settings/core/set_files.h"
 #include "settings/core/setting_table.h"
 #include "tests/windows/settings/settings_fixture.h"
+#include "ui/colors.h"
 
 namespace {
 
@@ -38,6 +41,33 @@ class SetFilesTest : public SettingsWindowTest {
     if (find == INVALID_HANDLE_VALUE) return false;
     FindClose(find);
     return true;
+  }
+  struct Wait {
+    DWORD ms;
+    COLORREF nameColour;  // the set-name box's colour while waiting
+  };
+  // The waits of the action, each with the colour the set-name box shows meanwhile.
+  std::vector<Wait> WaitsDuring(const std::function<void()>& action) {
+    std::vector<Wait> waits;
+    Seams seams = CurrentSeams();
+    seams.sleep = [&](DWORD ms) { waits.push_back({ms, setting_->cmbSetName.Color()}); };
+    SeamOverride recording(seams);
+    action();
+    return waits;
+  }
+  // The set-name box flashes yellow, then shows its colour again and takes the focus.
+  void ExpectNameBoxFlashed(const std::function<void()>& action) {
+    setting_->EditOf(NanpinRow(1)).SetFocus();
+    ASSERT_FALSE(setting_->cmbSetName.Focused());
+    const COLORREF before = setting_->cmbSetName.Color();
+    const std::vector<Wait> waits = WaitsDuring(action);
+    ASSERT_EQ(waits.size(), 2u);
+    EXPECT_EQ(waits[0].ms, 400u);
+    EXPECT_EQ(waits[0].nameColour, ui::kYellow);
+    EXPECT_EQ(waits[1].ms, 200u);
+    EXPECT_EQ(waits[1].nameColour, before);
+    EXPECT_EQ(setting_->cmbSetName.Color(), before);
+    EXPECT_TRUE(setting_->cmbSetName.Focused());
   }
   std::vector<std::string> ListedNames() const {
     std::vector<std::string> names;
@@ -97,7 +127,7 @@ TEST_F(SetFilesTest, FailedSaveKeepsTheSetThatWasThere) {
 }
 
 TEST_F(SetFilesTest, ForbiddenCharacterRefusesTheSave) {
-  Save("a/b");
+  ExpectNameBoxFlashed([&] { Save("a/b"); });
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, kBadFileCharMessage);
   EXPECT_EQ(messages_[0].caption, ApplicationTitle());
@@ -138,7 +168,7 @@ TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
 
 TEST_F(SetFilesTest, LoadOfAMissingSetChangesNothing) {
   setting_->EditOf(NanpinRow(1)).SetText("4");
-  Load("nothing here");
+  ExpectNameBoxFlashed([&] { Load("nothing here"); });
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, "読込ファイル名が違っています！");
   EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "4");
