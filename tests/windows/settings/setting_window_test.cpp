@@ -105,20 +105,31 @@ TEST_F(SettingsReadBack, DifferencesTurnYellowAndBack) {
   EXPECT_EQ(setting_->EditOf(kRowTrailSL).Color(), ui::kColorWindow);
 }
 
-TEST_F(SettingsReadBack, EmptyMapAndHiddenWindowChangeNothing) {
+TEST_F(SettingsReadBack, EmptyMapChangesNoColour) {
   conv->SettingMap.WriteText("");
   setting_->EditOf(NanpinRow(1)).SetColor(ui::kYellow);
   setting_->EditOf(NanpinRow(2)).SetColor(ui::kColorWindow);
   setting_->tmrReadWriteTimer();
   EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Color(), ui::kYellow);
   EXPECT_EQ(setting_->EditOf(NanpinRow(2)).Color(), ui::kColorWindow);
+}
 
-  setting_->tmrReadWriteTimer();
+TEST_F(SettingsReadBack, HiddenWindowTickChangesNothing) {
+  ClearControls();
+  setting_->cmdEASettingClick();
+  setting_->tmrReadWriteTimer();  // all in agreement, the loss edits disabled
   const std::string caption = setting_->cmdReadWrite.Text();
   setting_->Hide();
+  // Keys, the loss-cut box and an unsent edit would each change the window on a shown tick.
   keysDown_ = {VK_CONTROL};
+  setting_->CheckBoxOf(kRowIndividualLossCut).SetChecked(true);
+  setting_->EditOf(kRowTrailMA).SetText("99");
   setting_->tmrReadWriteTimer();
   EXPECT_EQ(setting_->cmdReadWrite.Text(), caption);
+  EXPECT_TRUE(setting_->EditOf(kRowMaxStoppLimmite).Enabled());
+  EXPECT_FALSE(setting_->EditOf(LossRow(0)).Enabled());
+  EXPECT_EQ(setting_->EditOf(kRowTrailMA).Color(), ui::kColorWindow);
+  EXPECT_EQ(setting_->CheckBoxOf(kRowIndividualLossCut).Color(), kFormColour);
 }
 
 TEST_F(SettingsReadBack, TextLeftByTheExpertSideSurvivesAndIsComparedAtOnce) {
