@@ -224,6 +224,23 @@ TEST_F(SettingsEditing, HintsFollowTheLadderAndTheLot) {
   EXPECT_EQ(setting_->PipValueFactor(), 0.0f);
 }
 
+TEST_F(SettingsEditing, MouseOverAHintedEditSetsItsHint) {
+  ClearControls();
+  conv->rdo_Times1.SetChecked(true);
+  setting_->EditOf(DepthRow(1)).SetText("20");
+  setting_->EditOf(LossRow(1)).SetText("30");
+  setting_->EditOf(NanpinRow(1)).SetText("2");
+  SendMessageW(setting_->EditOf(LossRow(1)).Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(setting_->EditOf(LossRow(1)).Hint(), "損失: 110");
+  // The hinted edits, and only they, listen to the mouse: the depths carry no hint.
+  for (int row : ControlRowOrder()) {
+    if (SettingRows()[row].kind != ControlKind::kEdit) continue;
+    EXPECT_EQ(static_cast<bool>(setting_->EditOf(row).onMouseMove),
+              SettingRows()[row].hint != HintKind::kNone)
+        << row;
+  }
+}
+
 TEST_F(SettingsEditing, CloseKeepsTheSetNameForTheNextShow) {
   setting_->cmbSetName.SetText("typed only");
   setting_->Close();
