@@ -184,6 +184,7 @@ std::string TSetting::BuildSettingsMapText() {
 }
 
 void TSetting::cmdEASettingClick() {
+  // Without the map nothing is sent, so the status must not claim it was (no SendOK).
   if (!conv->SettingMap.IsOpen()) return;
   // The lock is held while the text is built, so the expert never reads a half-sent set.
   conv->SettingMap.Locked([this](char* view, size_t size) {
