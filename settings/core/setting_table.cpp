@@ -9,57 +9,57 @@ using CK = ControlKind;
 const std::array<SettingRow, kSettingRowCount>& SettingRows() {
   // clang-format off
   static const std::array<SettingRow, kSettingRowCount> rows = {{
-      {"SemiAutoTrade", "chkSemiAutoTrade", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 0
-      {"BeginningOnlyBuySell", "chkBeginningOnlyBuySell", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 1
-      {"IndividualLossCut", "chkIndividualLossCut", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 2
-      {"TrailOrder", "chkTrailOrder", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 3
-      {"RikakuMode", "chkRikakuMode", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 4
-      {"MaxStoppLimmite", "txtMaxStoppLimmite", CK::kEdit, "", "2500", FilterKind::kNone, HintKind::kNone, -1},  // 5
-      {"NpTp0", "txtNpTp0", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 0},  // 6
-      {"NpLoss0", "txtNpLoss0", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 0},  // 7
-      {"TrailMA", "txtTrailMA", CK::kEdit, "10", "10", FilterKind::kNone, HintKind::kNone, -1},  // 8
-      {"TrailOn", "txtTrailOn", CK::kEdit, "12", "12", FilterKind::kNone, HintKind::kNone, -1},  // 9
-      {"TrailSL", "txtTrailSL", CK::kEdit, "1.2", "1.2", FilterKind::kNone, HintKind::kNone, -1},  // 10
-      {"RikakuBairits", "txtRikakuBairits", CK::kEdit, "0.5", "0.5", FilterKind::kNone, HintKind::kNone, -1},  // 11
-      {"RikakuValue", "txtRikakuValue", CK::kEdit, "5", "5", FilterKind::kNone, HintKind::kNone, -1},  // 12
-      {"Nanpin1", "txtNanpin1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 1},  // 13
-      {"NpDepth1", "txtNpDepth1", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 1},  // 14
-      {"NpTp1", "txtNpTp1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 1},  // 15
-      {"NpLoss1", "txtNpLoss1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 1},  // 16
-      {"Nanpin2", "txtNanpin2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 2},  // 17
-      {"NpDepth2", "txtNpDepth2", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 2},  // 18
-      {"NpTp2", "txtNpTp2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 2},  // 19
-      {"NpLoss2", "txtNpLoss2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 2},  // 20
-      {"Nanpin3", "txtNanpin3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 3},  // 21
-      {"NpDepth3", "txtNpDepth3", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 3},  // 22
-      {"NpTp3", "txtNpTp3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 3},  // 23
-      {"NpLoss3", "txtNpLoss3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 3},  // 24
-      {"Nanpin4", "txtNanpin4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 4},  // 25
-      {"NpDepth4", "txtNpDepth4", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 4},  // 26
-      {"NpTp4", "txtNpTp4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 4},  // 27
-      {"NpLoss4", "txtNpLoss4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 4},  // 28
-      {"Nanpin5", "txtNanpin5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 5},  // 29
-      {"NpDepth5", "txtNpDepth5", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 5},  // 30
-      {"NpTp5", "txtNpTp5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 5},  // 31
-      {"NpLoss5", "txtNpLoss5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 5},  // 32
-      {"Nanpin6", "txtNanpin6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 6},  // 33
-      {"NpDepth6", "txtNpDepth6", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 6},  // 34
-      {"NpTp6", "txtNpTp6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 6},  // 35
-      {"NpLoss6", "txtNpLoss6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 6},  // 36
-      {"Nanpin7", "txtNanpin7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 7},  // 37
-      {"NpDepth7", "txtNpDepth7", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 7},  // 38
-      {"NpTp7", "txtNpTp7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 7},  // 39
-      {"NpLoss7", "txtNpLoss7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 7},  // 40
-      {"Nanpin8", "txtNanpin8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 8},  // 41
-      {"NpDepth8", "txtNpDepth8", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 8},  // 42
-      {"NpTp8", "txtNpTp8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 8},  // 43
-      {"NpLoss8", "txtNpLoss8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 8},  // 44
-      {"Nanpin9", "txtNanpin9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 9},  // 45
-      {"NpDepth9", "txtNpDepth9", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 9},  // 46
-      {"NpTp9", "txtNpTp9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 9},  // 47
-      {"NpLoss9", "txtNpLoss9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 9},  // 48
-      {"AutoTrade", "", CK::kNone, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 49
-      {"TradeComment", "txtTradeComment", CK::kEdit, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 50
+      {"SemiAutoTrade", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 0
+      {"BeginningOnlyBuySell", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 1
+      {"IndividualLossCut", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 2
+      {"TrailOrder", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 3
+      {"RikakuMode", CK::kCheckBox, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 4
+      {"MaxStoppLimmite", CK::kEdit, "", "2500", FilterKind::kNone, HintKind::kNone, -1},  // 5
+      {"NpTp0", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 0},  // 6
+      {"NpLoss0", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 0},  // 7
+      {"TrailMA", CK::kEdit, "10", "10", FilterKind::kNone, HintKind::kNone, -1},  // 8
+      {"TrailOn", CK::kEdit, "12", "12", FilterKind::kNone, HintKind::kNone, -1},  // 9
+      {"TrailSL", CK::kEdit, "1.2", "1.2", FilterKind::kNone, HintKind::kNone, -1},  // 10
+      {"RikakuBairits", CK::kEdit, "0.5", "0.5", FilterKind::kNone, HintKind::kNone, -1},  // 11
+      {"RikakuValue", CK::kEdit, "5", "5", FilterKind::kNone, HintKind::kNone, -1},  // 12
+      {"Nanpin1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 1},  // 13
+      {"NpDepth1", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 1},  // 14
+      {"NpTp1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 1},  // 15
+      {"NpLoss1", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 1},  // 16
+      {"Nanpin2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 2},  // 17
+      {"NpDepth2", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 2},  // 18
+      {"NpTp2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 2},  // 19
+      {"NpLoss2", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 2},  // 20
+      {"Nanpin3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 3},  // 21
+      {"NpDepth3", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 3},  // 22
+      {"NpTp3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 3},  // 23
+      {"NpLoss3", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 3},  // 24
+      {"Nanpin4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 4},  // 25
+      {"NpDepth4", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 4},  // 26
+      {"NpTp4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 4},  // 27
+      {"NpLoss4", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 4},  // 28
+      {"Nanpin5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 5},  // 29
+      {"NpDepth5", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 5},  // 30
+      {"NpTp5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 5},  // 31
+      {"NpLoss5", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 5},  // 32
+      {"Nanpin6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 6},  // 33
+      {"NpDepth6", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 6},  // 34
+      {"NpTp6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 6},  // 35
+      {"NpLoss6", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 6},  // 36
+      {"Nanpin7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 7},  // 37
+      {"NpDepth7", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 7},  // 38
+      {"NpTp7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 7},  // 39
+      {"NpLoss7", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 7},  // 40
+      {"Nanpin8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 8},  // 41
+      {"NpDepth8", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 8},  // 42
+      {"NpTp8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 8},  // 43
+      {"NpLoss8", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 8},  // 44
+      {"Nanpin9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kTotalLot, 9},  // 45
+      {"NpDepth9", CK::kEdit, "", "", FilterKind::kDepth, HintKind::kNone, 9},  // 46
+      {"NpTp9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kProfit, 9},  // 47
+      {"NpLoss9", CK::kEdit, "", "", FilterKind::kNumber, HintKind::kLoss, 9},  // 48
+      {"AutoTrade", CK::kNone, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 49
+      {"TradeComment", CK::kEdit, "", "", FilterKind::kNone, HintKind::kNone, -1},  // 50
   }};
   // clang-format on
   return rows;

@@ -57,8 +57,7 @@ enum class HintKind { kNone, kLoss, kProfit, kTotalLot };
 
 struct SettingRow {
   const char* key;
-  const char* control;  // control name, "" for rows without a control
-  ControlKind kind;
+  ControlKind kind;       // the control that shows the row (none for AutoTrade)
   const char* startText;  // the control's text when the window is created
   const char* resetText;  // what slots 0 and 1 get before a set is loaded
   FilterKind filter;
