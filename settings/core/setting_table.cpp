@@ -65,6 +65,10 @@ const std::array<SettingRow, kSettingRowCount>& SettingRows() {
   return rows;
 }
 
+bool IsCheckBoxRow(int row) {
+  return row >= 0 && row < kSettingRowCount && SettingRows()[row].kind == ControlKind::kCheckBox;
+}
+
 const std::array<ExtraRow, kExtraRowCount>& ExtraRows() {
   static const std::array<ExtraRow, kExtraRowCount> rows = {{
       {"Expiration", false, ""},

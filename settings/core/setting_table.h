@@ -67,6 +67,8 @@ struct SettingRow {
 
 // The 51 rows in row order.
 const std::array<SettingRow, kSettingRowCount>& SettingRows();
+// Whether a check box shows the row (false for a number that is not a row).
+bool IsCheckBoxRow(int row);
 
 struct ExtraRow {
   const char* key;

@@ -56,10 +56,6 @@ const ParseKeys& ParserKeys() {
   return parse;
 }
 
-bool IsCheckBoxRow(int row) {
-  return SettingRows()[row].kind == ControlKind::kCheckBox;
-}
-
 std::string StoredValue(const FileField& f, const std::string& value) {
   if (f.extra) {
     if (!value.empty()) return value;

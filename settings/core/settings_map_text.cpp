@@ -8,10 +8,6 @@ namespace {
 
 constexpr char kSetNameKey[] = "SettingName";
 
-bool IsCheckBoxRow(int row) {
-  return row >= 0 && SettingRows()[row].kind == ControlKind::kCheckBox;
-}
-
 struct ReadBackKeys {
   std::vector<std::string> keys;  // header, ManualDataIndex, then one per entry of rows
   std::vector<int> rows;

@@ -18,7 +18,7 @@ SettingTable FilledTable() {
   for (int slot = 0; slot <= 1; ++slot) {
     for (int row = 0; row < kSettingRowCount; ++row) {
       std::string value = std::to_string(row + 1) + "." + std::to_string(slot);
-      if (SettingRows()[row].kind == ControlKind::kCheckBox) value = (row + slot) % 2 ? "1" : "0";
+      if (IsCheckBoxRow(row)) value = (row + slot) % 2 ? "1" : "0";
       if (row == kRowAutoTrade) value = slot ? "2" : "1";
       if (row == kRowTradeComment) value = slot ? "" : "表ソ comment =x";
       table.Cell(row, slot) = value;

@@ -7,7 +7,7 @@ namespace {
 ControlValues EmptyControls() {
   ControlValues values;
   for (int row = 0; row < kSettingRowCount; ++row)
-    if (SettingRows()[row].kind == ControlKind::kCheckBox) values[row] = "0";
+    if (IsCheckBoxRow(row)) values[row] = "0";
   return values;
 }
 

@@ -82,7 +82,7 @@ TEST_F(SettingsReadBack, DifferencesTurnYellowAndBack) {
   setting_->tmrReadWriteTimer();
   for (int row : ControlRowOrder()) {
     if (row == kRowTradeComment) continue;
-    const bool check = SettingRows()[row].kind == ControlKind::kCheckBox;
+    const bool check = IsCheckBoxRow(row);
     const ui::Window& control =
         check ? static_cast<ui::Window&>(setting_->CheckBoxOf(row)) : setting_->EditOf(row);
     EXPECT_EQ(control.Color(), check ? kFormColour : ui::kColorWindow) << row;

@@ -94,7 +94,7 @@ void SettingsWindowTest::TearDown() {
 
 void SettingsWindowTest::ClearControls() {
   for (int row : ControlRowOrder()) {
-    if (SettingRows()[row].kind == ControlKind::kCheckBox)
+    if (IsCheckBoxRow(row))
       setting_->CheckBoxOf(row).SetChecked(false);
     else
       setting_->EditOf(row).SetText("");
