@@ -149,6 +149,11 @@ void TSetting::FormClose() {
   conv->Config.LastSetName = cmbSetName.Text();
 }
 
+std::string TSetting::ControlValue(int row) const {
+  if (checks_[row]) return CheckBoxOf(row).Checked() ? "1" : "0";
+  return EditOf(row).Text();
+}
+
 // ---- Editing -------------------------------------------------------------------------------
 
 void TSetting::SettingEditChange(int row) {
@@ -178,8 +183,7 @@ void TSetting::LadderEditMouseMove(int row) {
 
 std::string TSetting::BuildSettingsMapText() {
   ControlValues values;
-  for (int row : ControlRowOrder())
-    values[row] = checks_[row] ? (CheckBoxOf(row).Checked() ? "1" : "0") : EditOf(row).Text();
+  for (int row : ControlRowOrder()) values[row] = ControlValue(row);
   return ::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(), conv->Config.DataPath);
 }
 
@@ -206,10 +210,10 @@ bool TSetting::ReadBackSettingsMap() {
     if (e.row == kReadBackSetName) {
       MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
     } else if (checks_[e.row]) {
-      const std::string ticked = CheckBoxOf(e.row).Checked() ? "1" : "0";
-      MarkAgreement(CheckBoxOf(e.row), ControlAgrees(e.row, ticked, e.value), kFormColour);
+      MarkAgreement(CheckBoxOf(e.row), ControlAgrees(e.row, ControlValue(e.row), e.value),
+                    kFormColour);
     } else {
-      MarkAgreement(EditOf(e.row), ControlAgrees(e.row, EditOf(e.row).Text(), e.value),
+      MarkAgreement(EditOf(e.row), ControlAgrees(e.row, ControlValue(e.row), e.value),
                     ui::kColorWindow);
     }
   }
@@ -253,9 +257,7 @@ void TSetting::TableToControls() {
 
 void TSetting::ControlsToTable() {
   const int slot = CurrentSlot();
-  for (int row : ControlRowOrder())
-    SettingTable.Cell(row, slot) =
-        checks_[row] ? (CheckBoxOf(row).Checked() ? "1" : "0") : EditOf(row).Text();
+  for (int row : ControlRowOrder()) SettingTable.Cell(row, slot) = ControlValue(row);
 }
 
 void TSetting::ScanSettingFiles(const std::string& folder, int depthLimit) {

@@ -54,6 +54,8 @@ class TSetting : public ui::Form {
   // The control of a table row (an edit or a check box as the row says).
   ui::Edit& EditOf(int row) const { return *edits_[row]; }
   ui::CheckBox& CheckBoxOf(int row) const { return *checks_[row]; }
+  // What the control of a row holds: "1" or "0" for a check box, an edit's text.
+  std::string ControlValue(int row) const;
 
   ui::Button cmdEASetting;
   ui::Label lblSetName;
