@@ -197,7 +197,7 @@ void Tconv::FormCreate() {
   ExeFolder = GetExeFolder();
   OwnVersion = ::OwnVersion();
   MarkerPagePath = ExeFolder + kRunMarkerPageName;
-  WriteRunMarkerPage(MarkerPagePath);
+  markerPageWritten_ = WriteRunMarkerPage(MarkerPagePath);
   RevisionDeclined = false;
   HitCount = 0;
   EnsureFolder(ExeFolder + kSetFolderName);

@@ -180,6 +180,9 @@ class Tconv : public ui::Form {
   void StepLadder(int tier, int direction);
 
   bool movingSlider_ = false;
+  // Only a page that was written can be taken away as the signal to close: in a folder where
+  // it could not be written, its absence means nothing.
+  bool markerPageWritten_ = false;
   // Nothing is written to the configuration file before it was read: a window closed in its
   // first second would otherwise wipe the trader's settings.
   bool iniRead_ = false;

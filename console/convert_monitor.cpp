@@ -8,7 +8,7 @@
 
 void Tconv::tmrNowPriceTimer() {
   const std::string priceText = ReadPriceText(PriceMap);
-  if (!FileExists(MarkerPagePath)) {
+  if (markerPageWritten_ && !FileExists(MarkerPagePath)) {
     Close();
     return;
   }

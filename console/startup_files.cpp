@@ -19,9 +19,9 @@ std::string RunMarkerPageText() {
   return "<html>\r\n<head>\r\n</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n</body>\r\n</html>\r\n";
 }
 
-void WriteRunMarkerPage(const std::string& path) {
+bool WriteRunMarkerPage(const std::string& path) {
   DeleteFileAt(path);
-  WriteTextFile(RunMarkerPageText(), path, true);
+  return WriteTextFile(RunMarkerPageText(), path, true);
 }
 
 std::string GetExeFolder() {

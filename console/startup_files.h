@@ -12,8 +12,8 @@ inline constexpr char kDownloaderFileName[] = "ZqDL.exe";
 
 // The six lines of the marker page, each ended by CR LF.
 std::string RunMarkerPageText();
-// Replaces the marker page by a fresh, hidden one. Failures are not reported.
-void WriteRunMarkerPage(const std::string& path);
+// Replaces the marker page by a fresh, hidden one; true when the new page is in place.
+bool WriteRunMarkerPage(const std::string& path);
 
 // Folder of the running program file, ending in "\".
 std::string GetExeFolder();

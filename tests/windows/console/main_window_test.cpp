@@ -197,6 +197,37 @@ TEST_F(ConsoleTest, DeletedMarkerPageClosesTheConsoleOnTheNextTick) {
   EXPECT_EQ(conv->txtNowPrice.Text(), "");  // nothing else was done
 }
 
+// A folder in the way of the marker page makes its write fail, as a program folder the
+// trader may not write to does.
+class UnwritableMarkerPageTest : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    blocker_ = SjisToWide(GetExeFolder() + kRunMarkerPageName);
+    DeleteFileAt(WideToSjis(blocker_));
+    ASSERT_TRUE(CreateDirectoryW(blocker_.c_str(), nullptr));
+    ConsoleTest::SetUp();
+  }
+  void TearDown() override {
+    ConsoleTest::TearDown();
+    RemoveDirectoryW(blocker_.c_str());
+  }
+
+ private:
+  std::wstring blocker_;
+};
+
+TEST_F(UnwritableMarkerPageTest, PageThatWasNeverWrittenDoesNotCloseTheConsole) {
+  ASSERT_FALSE(FileExists(conv->MarkerPagePath));
+  conv->Show();
+  SetPrice("150.25");
+  conv->tmrNowPriceTimer();
+  conv->tmrNowPriceTimer();
+  EXPECT_TRUE(conv->Visible());
+  EXPECT_TRUE(conv->PriceMap.IsOpen());
+  EXPECT_EQ(conv->txtNowPrice.Text(), "150.250");
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(ConsoleTest, ExitClosesMapsAndRemovesTheMarkerPage) {
   conv->Show();
   ASSERT_TRUE(FileExists(conv->MarkerPagePath));
