@@ -81,8 +81,8 @@ void Tconv::SendPendingOrder(const PendingOrderType& type) {
   const std::string command =
       PendingOrderCommand(type, GetLotText(), txtPrice.Text(), chkRenzoku.Checked(),
                           cmbRenzoku.Text(), TrackBar1.Position());
-  // A typed series count can make the line longer than the map holds: a cut command would
-  // be a different order, so nothing is sent.
+  // A long typed price or series count can make the line longer than the map holds: a cut
+  // command would be a different order, so nothing is sent.
   if (!CommandFits(command)) {
     ShowPlainMessage(Handle(), kCommandTooLongText);
     return;

@@ -18,9 +18,10 @@ inline constexpr size_t kCommandTextMax = 1023;
 
 inline constexpr char kHedgeRefusedText[] = "両建て不可です！！";
 inline constexpr char kHedgeWarningText[] = "両建てしないで下さい！！";
+// A typed price or series count can make the whole line too long for the map.
 inline constexpr char kCommandTooLongText[] =
-    "連続注文数が長すぎるため注文できません。\r\n"
-    "「連続ヶ注文」の数を確認してください。";
+    "注文の内容が長すぎるため注文できません。\r\n"
+    "指定価格と「連続ヶ注文」の数を確認してください。";
 
 // The lot radio buttons, top to bottom: x1, x2, x3, x5, x10, x20.
 inline constexpr size_t kLotChoices = 6;

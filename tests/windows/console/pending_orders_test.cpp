@@ -50,7 +50,7 @@ TEST_F(PendingTest, SeriesNeedsTheSliderOffCentre) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(PendingTest, SeriesCountTooLongForTheMapIsRefused) {
+TEST_F(PendingTest, OrderTooLongForTheMapIsRefused) {
   SetCommand("Keep");
   conv->txtPrice.SetText("150.300");
   conv->chkRenzoku.SetChecked(true);
@@ -67,6 +67,16 @@ TEST_F(PendingTest, SeriesCountTooLongForTheMapIsRefused) {
   conv->cmbRenzoku.SetText(count);
   conv->cmdSellStopClick();
   EXPECT_EQ(Command(), head + count + tail);
+
+  // A long typed price alone, without a series, is refused the same way.
+  SetCommand("Keep");
+  conv->chkRenzoku.SetChecked(false);
+  const std::string single = "SellStop_1.0=";
+  conv->txtPrice.SetText("1." + std::string(1023 - single.size() - 1, '5'));
+  messages.clear();
+  conv->cmdSellStopClick();
+  EXPECT_EQ(Command(), "Keep");
+  EXPECT_EQ(messages, std::vector<std::string>{kCommandTooLongText});
 }
 
 TEST_F(PendingTest, PriceProblemsFlashThePriceBoxBeforeTheGuard) {
