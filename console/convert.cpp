@@ -118,7 +118,7 @@ Tconv::Tconv()
       cmdExecTerminal(*this, At(kLower, 365, 70, 22, "MT4起動")),
       lblNote(*this,
               At(kLower, 390, 210, 26, "現在価格からブローカの規制ポイント内は発注できません")),
-      TrackBar1(*this, At(226, 186, 32, 200),
+      TrackBar1(*this, At(222, 186, 39, 200),
                 {.min = 0, .max = 100, .position = 50, .vertical = true, .ticksBothSides = true}),
       cmdRevUpDw(*this, WithHint(At(226, 390, 32, 20, "±"), "スライダーバーの＋ーを反転")),
       cmd_GetFile(*this, Hidden(At(166, 140, 40, 20, "GetFile"))),
