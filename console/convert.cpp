@@ -98,7 +98,7 @@ Tconv::Tconv()
       cmdPriceUp(*this, Arrow(112, 186, "▲", ui::kOlive), ui::ButtonLook::FlatArrow),
       cmdPriceDown(*this, Arrow(112, 196, "▼", ui::kOlive), ui::ButtonLook::FlatArrow),
       cmdGetPrice(*this, At(129, 186, 34, 20, "Get")),
-      lblPlusMinus(*this, At(110, 210, 0, 0, "指値増減指定   →")),
+      lblPlusMinus(*this, At(104, 210, 0, 0, "指値増減指定   →")),
       chkPlusMinus(*this, At(206, 208, 16, 16)),
       grpPending(*this, At(kLower, 226, 210, 112, "指値＆逆指値")),
       cmdBuyStop(*this, At(kPendingColumn[0], 240, kPendingButtonWidth, 22, "BuyStop")),
@@ -125,8 +125,10 @@ Tconv::Tconv()
       cmd_GetRevision(*this, Hidden(At(206, 140, 40, 20, "GetRev"))),
       ListBox1(*this, Hidden(At(kLower, 186, 200, 100))),
       tmrNowPrice(*this, {.interval = 1000, .enabled = true}) {
-  // The combo box sits in the blank of the series box's caption: keep it above the box.
-  SetWindowPos(cmbRenzoku.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // The combo box sits in the blank of the series box's caption, the plus-minus box at the end
+  // of its label's arrow: keep both above what they overlap.
+  for (HWND over : {cmbRenzoku.Handle(), chkPlusMinus.Handle()})
+    SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   cmbRenzoku.SetItemIndex(4);
 
   onShow = [this] { FormShow(); };
