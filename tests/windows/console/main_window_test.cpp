@@ -165,7 +165,9 @@ TEST_F(ConsoleTest, MonitorWaitsWhileThePriceMapIsEmptyOrZero) {
   SetInfo("PelmorarInfo\r\nHitCount=4");
   conv->tmrNowPriceTimer();
   ASSERT_EQ(conv->txtPending.Text(), "Sell");
-  for (const char* notReady : {"", "0", "abc"}) {
+  // "1.2.3" passes the digits-and-points test but is no number: an error box from the tick
+  // would come back every second, so it counts as not ready too.
+  for (const char* notReady : {"", "0", "abc", "1.2.3"}) {
     SetPrice(notReady);
     SetCommand("Nanpin");
     SetInfo("PelmorarInfo\r\nHitCount=-9");
@@ -234,7 +236,9 @@ TEST_F(ConsoleTest, ExitClosesMapsAndRemovesTheMarkerPage) {
   conv->mnuExitClick();
   EXPECT_FALSE(conv->Visible());
   EXPECT_FALSE(conv->CommandMap.IsOpen());
+  EXPECT_FALSE(conv->PriceMap.IsOpen());
   EXPECT_FALSE(conv->SettingMap.IsOpen());
+  EXPECT_FALSE(conv->InfoMap.IsOpen());
   EXPECT_FALSE(FileExists(conv->MarkerPagePath));
 }
 

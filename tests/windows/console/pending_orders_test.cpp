@@ -121,6 +121,33 @@ TEST_F(PendingTest, HedgeGuardPerSideThenShiftRule) {
   EXPECT_EQ(Command(), "Keep");
 }
 
+TEST_F(PendingTest, StoppedOrderLeavesTheSliderAndThePriceAlone) {
+  SetCommand("Keep");
+  SetPrice("150.25");
+  conv->chkAutoFWD.SetChecked(true);
+  conv->chkPlusMinus.SetChecked(true);
+  conv->TrackBar1.SetPosition(70);
+  conv->txtPrice.SetText("1.2");
+  const std::string hint = conv->TrackBar1.Hint();
+  auto expectUntouched = [&](const char* stop) {
+    EXPECT_EQ(conv->TrackBar1.Position(), 70) << stop;
+    EXPECT_EQ(conv->txtPrice.Text(), "1.2") << stop;
+    EXPECT_EQ(conv->TrackBar1.Hint(), hint) << stop;
+    EXPECT_EQ(Command(), "Keep") << stop;
+  };
+  conv->HitCount = -1;
+  conv->cmdBuyLimitClick();
+  EXPECT_EQ(messages, std::vector<std::string>{"両建てしないで下さい！！"});
+  expectUntouched("hedge guard");
+
+  messages.clear();
+  conv->HitCount = 0;
+  conv->chkNoShift.SetChecked(false);
+  conv->cmdBuyLimitClick();
+  EXPECT_TRUE(messages.empty());
+  expectUntouched("Shift rule");
+}
+
 TEST_F(PendingTest, AutomaticMirrorPutsTheSliderOnTheTrendSide) {
   conv->txtPrice.SetText("1.2");
   conv->chkAutoFWD.SetChecked(true);
