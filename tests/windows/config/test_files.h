@@ -7,21 +7,29 @@
 
 #include "common/win/codepage.h"
 
+// A folder that did not exist before. Wine reuses process ids and a crashed run leaves its
+// folder behind, so the tick count is added and names are tried until the creation succeeds.
 class ScratchFolder {
  public:
-  ScratchFolder() {
+  explicit ScratchFolder(const std::string& name = "qxcfg") {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    static int serial = 0;
-    path_ = WideToSjis(temp) + "qxcfg" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++serial) + "\\";
-    CreateDirectoryW(SjisToWide(path_).c_str(), nullptr);
+    const std::string base = WideToSjis(temp) + name + std::to_string(GetCurrentProcessId()) + "_";
+    for (DWORD n = GetTickCount(), tries = 0; tries < 1000; ++n, ++tries) {
+      const std::string folder = base + std::to_string(n);
+      if (CreateDirectoryW(SjisToWide(folder).c_str(), nullptr)) {
+        path_ = folder + "\\";
+        break;
+      }
+    }
   }
-  ~ScratchFolder() { RemoveTree(SjisToWide(path_.substr(0, path_.size() - 1))); }
+  ~ScratchFolder() {
+    if (!path_.empty()) RemoveTree(SjisToWide(path_.substr(0, path_.size() - 1)));
+  }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  // With a trailing backslash.
+  // With a trailing backslash; empty when no folder could be made.
   const std::string& path() const { return path_; }
 
   // Creates the folders of a relative path ("a\\b\\c"); returns the full path.

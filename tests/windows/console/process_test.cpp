@@ -7,6 +7,7 @@
 
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
+#include "tests/windows/config/test_files.h"
 
 namespace {
 
@@ -16,14 +17,6 @@ std::wstring BuiltProgram() {
   for (wchar_t& c : path)
     if (c == L'/') c = L'\\';
   return path;
-}
-
-std::wstring MakeFolder(const wchar_t* name) {
-  wchar_t temp[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + name + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder + L"\\";
 }
 
 HANDLE Start(const std::wstring& program) {
@@ -59,11 +52,18 @@ class RunningConsole {
   explicit RunningConsole(const std::wstring& folder)
       : program_(folder + L"TradeQuorvexStd.exe"), marker_(folder + L"TradeQuorvex.htm") {
     CopyFileW(BuiltProgram().c_str(), program_.c_str(), FALSE);
+    // Only the page this console writes may count as its start.
+    DeleteFileAt(WideToSjis(marker_));
     process_ = Start(program_);
   }
+  // Ends a console the test left running, and waits for it so that its folder can go.
   ~RunningConsole() {
-    if (process_ && WaitExit(process_, 0) == STILL_ACTIVE) TerminateProcess(process_, 9);
-    if (process_) CloseHandle(process_);
+    if (!process_) return;
+    if (WaitExit(process_, 0) == STILL_ACTIVE) {
+      TerminateProcess(process_, 9);
+      WaitForSingleObject(process_, 10000);
+    }
+    CloseHandle(process_);
   }
   bool Started() { return process_ && WaitForFile(marker_, 30000); }
   // Removing the marker page is the console's own signal to close.
@@ -80,7 +80,11 @@ class RunningConsole {
 };
 
 TEST(ConsoleProcess, SecondStartOfTheSameFileEndsWithCodeOne) {
-  RunningConsole first(MakeFolder(L"qx_console_a"));
+  // Folders of their own, removed at the end: a marker page left by an earlier run must not
+  // let a console seem started.
+  const ScratchFolder firstFolder("qx_console_a"), otherFolder("qx_console_b");
+  ASSERT_FALSE(firstFolder.path().empty() || otherFolder.path().empty());
+  RunningConsole first(SjisToWide(firstFolder.path()));
   ASSERT_TRUE(first.Started());
 
   HANDLE second = Start(first.Program());
@@ -89,7 +93,7 @@ TEST(ConsoleProcess, SecondStartOfTheSameFileEndsWithCodeOne) {
   CloseHandle(second);
 
   // A copy in another folder is another program file.
-  RunningConsole other(MakeFolder(L"qx_console_b"));
+  RunningConsole other(SjisToWide(otherFolder.path()));
   ASSERT_TRUE(other.Started());
   EXPECT_EQ(WaitExit(other.Process(), 500), static_cast<DWORD>(STILL_ACTIVE));
   EXPECT_EQ(WaitExit(first.Process(), 0), static_cast<DWORD>(STILL_ACTIVE));
