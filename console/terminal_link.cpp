@@ -42,16 +42,32 @@ std::string DroppedName(HDROP drop, UINT index) {
   return WideToSjis(name);
 }
 
+// Gives the drop's memory back to the system on every way out, an exception included.
+class DropFinisher {
+ public:
+  explicit DropFinisher(HDROP drop) : drop_(drop) {}
+  ~DropFinisher() { DragFinish(drop_); }
+  DropFinisher(const DropFinisher&) = delete;
+  DropFinisher& operator=(const DropFinisher&) = delete;
+
+ private:
+  HDROP drop_;
+};
+
 }  // namespace
 
 void Tconv::OnDropFiles(HDROP drop) {
-  SetForegroundWindow(Handle());
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  const FileSystemProbe probe = SystemProbe();
+  UINT count = 0;
   std::optional<std::string> found;
-  for (UINT i = 0; i < count && !found; ++i)
-    found = ResolveDroppedItem(DroppedName(drop, i), probe);
-  DragFinish(drop);
+  {
+    // The drop is given back before any question or message is shown.
+    const DropFinisher finisher(drop);
+    SetForegroundWindow(Handle());
+    count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    const FileSystemProbe probe = SystemProbe();
+    for (UINT i = 0; i < count && !found; ++i)
+      found = ResolveDroppedItem(DroppedName(drop, i), probe);
+  }
   if (count == 0) return;
   if (found)
     AdoptTerminalPath(*found);
