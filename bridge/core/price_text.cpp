@@ -34,12 +34,14 @@ void FormatDecimalText(char* buffer, float value) {
 
   // Each digit comes from ten times the single-precision fraction left over; the product is
   // exact in double precision and is rounded back to single precision for the next step.
-  double digit = whole;
+  // The digit is taken from that rounded value, not from the exact product: a product just
+  // below an integer (0.7 gives 6.99999988) rounds up to it, and a digit cut from the product
+  // would leave a whole unit as the next fraction and write ':' where the 10 goes.
+  float digit = whole;
   while (length < kPriceTextWidth) {
-    f = static_cast<float>(f - digit);
-    const double product = 10.0 * f;
-    f = static_cast<float>(product);
-    digit = std::trunc(product);
+    f -= digit;  // exact: digit is the integer part of f
+    f = static_cast<float>(10.0 * f);
+    digit = std::trunc(f);
     text[length++] = static_cast<char>('0' + static_cast<int>(digit));
   }
   std::memcpy(buffer, text, kPriceTextWidth);

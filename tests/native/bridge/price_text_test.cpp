@@ -20,12 +20,51 @@ TEST(PriceText, TenCharactersOfTheSinglePrecisionValueCutNotRounded) {
   EXPECT_EQ(PriceText(0.5), "0.50000000");
 }
 
+TEST(PriceText, RoundQuotesWhoseTenfoldRoundsUpToAWholeDigit) {
+  // 0.7 is 0.699999988 in single precision; ten times it rounds back up to 7.
+  EXPECT_EQ(PriceText(0.7), "0.70000000");
+  EXPECT_EQ(PriceText(0.9), "0.90000000");
+  EXPECT_EQ(PriceText(1.9), "1.90000000");
+  EXPECT_EQ(PriceText(0.07), "0.07000000");
+  EXPECT_EQ(PriceText(-0.7), "-0.7000000");
+  EXPECT_EQ(PriceText(-1.9), "-1.9000000");
+}
+
+// Digits, one point and an optional leading '-', exactly 10 characters.
+bool IsFieldText(const char* text) {
+  int points = 0;
+  for (int i = 0; i < 10; ++i) {
+    if (text[i] == '.')
+      ++points;
+    else if (!(text[i] >= '0' && text[i] <= '9') && !(i == 0 && text[i] == '-'))
+      return false;
+  }
+  return points <= 1 && text[10] == '\0';
+}
+
+TEST(PriceText, EveryRoundQuoteGivesDigitsOnly) {
+  struct Sweep {
+    int steps;
+    double perUnit;
+  };
+  // Every 0.0001 up to 200 and every 0.001 up to 2000, both signs.
+  char text[16];
+  for (const Sweep sweep : {Sweep{2000000, 10000.0}, Sweep{2000000, 1000.0}}) {
+    for (int i = 0; i <= sweep.steps; ++i) {
+      for (const double quote : {i / sweep.perUnit, -i / sweep.perUnit}) {
+        bridge::FormatDecimalText(text, static_cast<float>(quote));
+        ASSERT_TRUE(IsFieldText(text)) << quote << " gives \"" << text << '"';
+      }
+    }
+  }
+}
+
 TEST(PriceText, LongIntegerPartsFillTheField) {
   EXPECT_EQ(PriceText(100000000), "100000000.");
   EXPECT_EQ(PriceText(1234567), "1234567.00");
   EXPECT_EQ(PriceText(1000000000), "1000000000");
   EXPECT_EQ(PriceText(-12345678), "-12345678.");
-  EXPECT_EQ(PriceText(-123456789), "-123456792");  // its single-precision value
+  EXPECT_EQ(PriceText(-123456789), "-123456792");    // its single-precision value
   EXPECT_EQ(PriceText(9999999000.0), "9999998976");  // its single-precision value
 }
 
