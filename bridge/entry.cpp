@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bridge/channel_maps.h"
+#include "bridge/thread_texts.h"
 #include "common/channel_names.h"
 
 namespace {
@@ -55,14 +56,18 @@ void DeleteDebugFile(HINSTANCE instance) {
   DeleteFileW(path.c_str());
 }
 
-BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
+    AttachThreadTexts();
     TA_Initialize();
     DeleteDebugFile(instance);
     for (Channel channel : kChannels) OpenChannelMap(channel);
   } else if (reason == DLL_PROCESS_DETACH) {
     TA_Shutdown();
     for (Channel channel : kChannels) CloseChannelMap(channel);
+    DetachThreadTexts(reserved != nullptr);  // non-null when the whole process is ending
+  } else if (reason == DLL_THREAD_DETACH) {
+    ReleaseThreadTexts();
   }
   return TRUE;
 }

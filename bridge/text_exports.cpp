@@ -10,17 +10,11 @@
 #include "bridge/core/local_time.h"
 #include "bridge/core/price_text.h"
 #include "bridge/exports.h"
+#include "bridge/thread_texts.h"
 #include "common/channel_names.h"
 #include "common/win/codepage.h"
 
 namespace {
-
-// A returned string stays valid until the same thread's next call of the same export (the
-// terminal copies it at once). Plain arrays: per-thread objects with destructors are not
-// safe in a library the terminal unloads.
-constexpr size_t kTextUnits = kBridgeMapSize + 1;
-__thread wchar_t tCommandText[kTextUnits];
-__thread wchar_t tSettingText[kTextUnits];
 
 // The map's text (up to its NUL, or the whole view) as UTF-16 in the thread's buffer; empty
 // when the map is missing or the conversion fails.
@@ -48,12 +42,16 @@ bool __stdcall TradeSet(int) {
   return true;
 }
 
+// Without a buffer of its own (no slot or no memory left) the caller gets an empty text,
+// as from an empty map.
 const wchar_t* __stdcall Read_Command() {
-  return ReadMapText(Channel::Command, tCommandText);
+  ThreadTexts* texts = OwnThreadTexts();
+  return texts ? ReadMapText(Channel::Command, texts->command) : L"";
 }
 
 const wchar_t* __stdcall ReadSetting() {
-  return ReadMapText(Channel::Setting, tSettingText);
+  ThreadTexts* texts = OwnThreadTexts();
+  return texts ? ReadMapText(Channel::Setting, texts->setting) : L"";
 }
 
 bool __stdcall Clear_Command() {
