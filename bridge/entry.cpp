@@ -8,6 +8,12 @@
 #include "bridge/thread_texts.h"
 #include "common/channel_names.h"
 
+// The C++ runtime's reserve for exceptions thrown when memory runs out, taken at load; the
+// runtime itself never frees it, which would cost every unload of this library its size.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}
+
 namespace {
 
 // Built before the entry runs and destroyed after it; closing twice is harmless.
@@ -66,6 +72,7 @@ BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     TA_Shutdown();
     for (Channel channel : kChannels) CloseChannelMap(channel);
     DetachThreadTexts(reserved != nullptr);  // non-null when the whole process is ending
+    if (!reserved) __gnu_cxx::__freeres();
   } else if (reason == DLL_THREAD_DETACH) {
     ReleaseThreadTexts();
   }
