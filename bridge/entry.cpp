@@ -37,18 +37,24 @@ const char* NameOf(Channel channel) {
   return "";
 }
 
-// The library sits in <data folder>\MQL4\Libraries; the strategy tester's files folder of the
-// same installation is <data folder>\tester\files.
+// The library of an installation sits in <data folder>\MQL4\Libraries; the strategy tester's
+// files folder of the same installation is <data folder>\tester\files. A library loaded from
+// anywhere else has no such installation, and no file of anyone's is deleted.
 std::wstring DebugFilePath(HINSTANCE instance) {
   wchar_t module[MAX_PATH];
   const DWORD n = GetModuleFileNameW(instance, module, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return {};
   std::wstring folder(module, n);
-  for (int level = 0; level < 3; ++level) {  // the file name, Libraries, MQL4
+  // Cuts the last piece of the path, which has to be name (in any case) when one is given.
+  const auto cut = [&folder](const wchar_t* name) {
     const size_t slash = folder.find_last_of(L'\\');
-    if (slash == std::wstring::npos || slash == 0) return {};
+    if (slash == std::wstring::npos || slash == 0) return false;
+    const bool matches =
+        !name || CompareStringOrdinal(folder.c_str() + slash + 1, -1, name, -1, TRUE) == CSTR_EQUAL;
     folder.resize(slash);
-  }
+    return matches;
+  };
+  if (!cut(nullptr) || !cut(L"Libraries") || !cut(L"MQL4")) return {};
   return folder + L"\\tester\\files\\debug.txt";
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/windows/bridge/bridge_fixture.h"
 
@@ -18,34 +19,52 @@ bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST(BridgeEntry, DeletesTheTestersDebugFileOfItsInstallation) {
-  // <data>\MQL4\Libraries\PelmoraStd108.dll and <data>\tester\files\debug.txt
+// A data folder with the tester's debug file and another file beside it, the library copied
+// into libraryFolder (a path under the data folder) and loaded. Tells whether the debug file
+// is still there afterwards; everything is removed again.
+bool DebugFileSurvivesLoadFrom(const std::wstring& libraryFolder) {
   const std::wstring data = TempFolder(L"qx_data_");
-  for (const wchar_t* sub : {L"", L"\\MQL4", L"\\MQL4\\Libraries", L"\\tester", L"\\tester\\files"})
-    CreateDirectoryW((data + sub).c_str(), nullptr);
-  const std::wstring dll = data + L"\\MQL4\\Libraries\\PelmoraStd108.dll";
+  std::vector<std::wstring> folders = {data, data + L"\\tester", data + L"\\tester\\files"};
+  for (size_t at = 0; (at = libraryFolder.find(L'\\', at + 1)) != std::wstring::npos;)
+    folders.push_back(data + libraryFolder.substr(0, at));
+  folders.push_back(data + libraryFolder);
+  for (const std::wstring& folder : folders) CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring dll = data + libraryFolder + L"\\PelmoraStd108.dll";
   const std::wstring debug = data + L"\\tester\\files\\debug.txt";
   const std::wstring other = data + L"\\tester\\files\\keep.txt";
-  ASSERT_TRUE(CopyFileW(BridgePath().c_str(), dll.c_str(), FALSE));
+  EXPECT_TRUE(CopyFileW(BridgePath().c_str(), dll.c_str(), FALSE));
   for (const std::wstring& path : {debug, other}) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
   }
   {
     BridgeLibrary lib;
-    ASSERT_TRUE(lib.Load(dll));
-    EXPECT_FALSE(Exists(debug));
-    EXPECT_TRUE(Exists(other));
+    EXPECT_TRUE(lib.Load(dll)) << lib.missing;
   }
+  const bool survived = Exists(debug);
+  EXPECT_TRUE(Exists(other));
   {
     BridgeLibrary lib;  // and without one, nothing happens
-    ASSERT_TRUE(lib.Load(dll));
+    EXPECT_TRUE(lib.Load(dll));
   }
-  DeleteFileW(other.c_str());
-  DeleteFileW(dll.c_str());
-  for (const wchar_t* sub : {L"\\tester\\files", L"\\tester", L"\\MQL4\\Libraries", L"\\MQL4", L""})
-    RemoveDirectoryW((data + sub).c_str());
+  for (const std::wstring& path : {debug, other, dll}) DeleteFileW(path.c_str());
+  for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
+    RemoveDirectoryW(folder->c_str());
+  EXPECT_FALSE(Exists(data));
+  return survived;
+}
+
+TEST(BridgeEntry, DeletesTheTestersDebugFileOfItsInstallation) {
+  EXPECT_FALSE(DebugFileSurvivesLoadFrom(L"\\MQL4\\Libraries"));
+  EXPECT_FALSE(DebugFileSurvivesLoadFrom(L"\\mql4\\LIBRARIES"));
+}
+
+TEST(BridgeEntry, LoadedOutsideAnInstallationItDeletesNothing) {
+  // Two levels down as in an installation, but not MQL4\Libraries.
+  EXPECT_TRUE(DebugFileSurvivesLoadFrom(L"\\experts\\bin"));
+  EXPECT_TRUE(DebugFileSurvivesLoadFrom(L"\\MQL5\\Libraries"));
+  EXPECT_TRUE(DebugFileSurvivesLoadFrom(L"\\MQL4\\Include"));
 }
 
 TEST_F(BridgeTest, MapsThatCannotBeOpenedLeaveTheExportsHarmless) {
