@@ -14,9 +14,10 @@
 #include "tests/windows/bridge/bridge_fixture.h"
 
 // Calls a standard-convention function with `bytes` of arguments copied from args, the stack
-// pointer 8 bytes off a 16-byte boundary; the result comes back in st(0) or eax untouched.
-extern "C" double __cdecl CallOffAligned(const void* fn, const void* args, int bytes);
-extern "C" int __cdecl CallOffAlignedInt(const void* fn, const void* args, int bytes);
+// pointer `offset` bytes below a 16-byte boundary at the call; the result comes back in st(0)
+// or eax untouched.
+extern "C" double __cdecl CallOffAligned(const void* fn, const void* args, int bytes, int offset);
+extern "C" int __cdecl CallOffAlignedInt(const void* fn, const void* args, int bytes, int offset);
 asm(R"(
   .text
   .globl _CallOffAligned
@@ -32,7 +33,7 @@ _CallOffAlignedInt:
   movl 16(%ebp), %ecx
   subl %ecx, %esp
   andl $-16, %esp
-  subl $8, %esp
+  subl 20(%ebp), %esp
   movl %esp, %edi
   cld
   rep movsb
@@ -121,38 +122,45 @@ TEST_F(BridgeTest, ExportsWorkOnAStackAlignedToFourBytesOnly) {
   LoadBridge();
   const auto bars = Walk(400);
   const BarRecord* b = bars.data();
-  struct {
-    const BarRecord* bars;
-    int count, period, method, maShift, price;
-    double deviation;
-    int mode, shift;
-  } envelopes{b, 400, 14, 1, 0, 0, 0.5, 1, 2};
-  EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.fEnvelopes), &envelopes, 40),
-            lib.fEnvelopes(b, 400, 14, 1, 0, 0, 0.5, 1, 2));
-  const int ma[] = {0, 400, 20, 0, 0, 6, 1};
-  std::vector<int> args(ma, ma + 7);
-  std::memcpy(args.data(), &b, sizeof b);
-  for (int method = 0; method <= 8; ++method) {
-    args[4] = method;
-    EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.dMA), args.data(), 28),
-              lib.dMA(b, 400, 20, 0, method, 6, 1));
-    if (method <= 4) {
-      EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.fMA), args.data(), 28),
-                lib.fMA(b, 400, 20, 0, method, 6, 1));
+  // Every offset a 4-byte aligned caller can leave (0 is the aligned case).
+  for (int offset : {4, 8, 12}) {
+    SCOPED_TRACE(offset);
+    struct {
+      const BarRecord* bars;
+      int count, period, method, maShift, price;
+      double deviation;
+      int mode, shift;
+    } envelopes{b, 400, 14, 1, 0, 0, 0.5, 1, 2};
+    EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.fEnvelopes), &envelopes, 40, offset),
+              lib.fEnvelopes(b, 400, 14, 1, 0, 0, 0.5, 1, 2));
+    const int ma[] = {0, 400, 20, 0, 0, 6, 1};
+    std::vector<int> args(ma, ma + 7);
+    std::memcpy(args.data(), &b, sizeof b);
+    for (int method = 0; method <= 8; ++method) {
+      args[4] = method;
+      EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.dMA), args.data(), 28, offset),
+                lib.dMA(b, 400, 20, 0, method, 6, 1));
+      if (method <= 4) {
+        EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.fMA), args.data(), 28, offset),
+                  lib.fMA(b, 400, 20, 0, method, 6, 1));
+      }
     }
+    const int stoch[] = {0, 400, 5, 3, 3, 0, 0, 1, 4};
+    std::vector<int> sargs(stoch, stoch + 9);
+    std::memcpy(sargs.data(), &b, sizeof b);
+    EXPECT_EQ(
+        CallOffAligned(reinterpret_cast<const void*>(lib.fStochastic), sargs.data(), 36, offset),
+        lib.fStochastic(b, 400, 5, 3, 3, 0, 0, 1, 4));
+    EXPECT_EQ(
+        CallOffAligned(reinterpret_cast<const void*>(lib.dStochastic), sargs.data(), 36, offset),
+        lib.dStochastic(b, 400, 5, 3, 3, 0, 0, 1, 4));
+    const int extreme[] = {0, 400, 2, 400, 0};
+    std::vector<int> eargs(extreme, extreme + 5);
+    std::memcpy(eargs.data(), &b, sizeof b);
+    EXPECT_EQ(
+        CallOffAlignedInt(reinterpret_cast<const void*>(lib.fHighest), eargs.data(), 20, offset),
+        lib.fHighest(b, 400, 2, 400, 0));
   }
-  const int stoch[] = {0, 400, 5, 3, 3, 0, 0, 1, 4};
-  std::vector<int> sargs(stoch, stoch + 9);
-  std::memcpy(sargs.data(), &b, sizeof b);
-  EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.fStochastic), sargs.data(), 36),
-            lib.fStochastic(b, 400, 5, 3, 3, 0, 0, 1, 4));
-  EXPECT_EQ(CallOffAligned(reinterpret_cast<const void*>(lib.dStochastic), sargs.data(), 36),
-            lib.dStochastic(b, 400, 5, 3, 3, 0, 0, 1, 4));
-  const int extreme[] = {0, 400, 2, 400, 0};
-  std::vector<int> eargs(extreme, extreme + 5);
-  std::memcpy(eargs.data(), &b, sizeof b);
-  EXPECT_EQ(CallOffAlignedInt(reinterpret_cast<const void*>(lib.fHighest), eargs.data(), 20),
-            lib.fHighest(b, 400, 2, 400, 0));
 }
 
 }  // namespace
