@@ -19,7 +19,7 @@ using bridge_test::RandomBars;
 const double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // The averages written out the long way: the whole series for every method, element by
-// element as the trader's documentation describes them, NaN where a method writes nothing.
+// element, NaN where a method writes nothing.
 std::vector<double> ReferenceSeries(const std::vector<double>& p, int n, int method) {
   const int count = static_cast<int>(p.size());
   std::vector<double> out(count, kNone);
@@ -86,7 +86,7 @@ double ReferenceMA(const std::vector<BarRecord>& bars, int n, int maShift, int m
   return std::isnan(v) ? 0.0 : v;
 }
 
-// Envelopes with one average per bar, as first written.
+// Envelopes the long way: one whole average series per bar.
 double ReferenceEnvelopes(const std::vector<BarRecord>& bars, int period, int method, int maShift,
                           double deviation, int mode, int shift) {
   const int count = static_cast<int>(bars.size());
