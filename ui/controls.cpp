@@ -283,51 +283,46 @@ void Edit::OnCommand(WORD code) {
 
 // --- CheckBox, RadioButton, GroupBox -------------------------------------------------------
 
-CheckBox::CheckBox(Form& form, const ControlArgs& args, bool checked)
-    : Control(form, args, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX) {
+TickButton::TickButton(Form& form, const ControlArgs& args, DWORD style, bool checked)
+    : Control(form, args, WC_BUTTONW, WS_TABSTOP | style) {
   if (args.textColor != kNoColor) SetWindowTheme(hwnd_, L"", L"");
-  if (checked) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
+  if (checked) SetTick(true);
 }
 
-bool CheckBox::Checked() const {
+bool TickButton::Checked() const {
   return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void CheckBox::SetChecked(bool checked) {
-  if (checked == Checked()) return;
+void TickButton::SetTick(bool checked) {
   SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-  if (onClick) onClick();
 }
 
-void CheckBox::OnCommand(WORD code) {
+void TickButton::OnCommand(WORD code) {
   if (code == BN_CLICKED && onClick) onClick();
 }
 
-RadioButton::RadioButton(Form& form, const ControlArgs& args, bool checked)
-    : Control(form, args, WC_BUTTONW, WS_TABSTOP | BS_AUTORADIOBUTTON) {
-  if (args.textColor != kNoColor) SetWindowTheme(hwnd_, L"", L"");
-  if (checked) SendMessageW(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
+CheckBox::CheckBox(Form& form, const ControlArgs& args, bool checked)
+    : TickButton(form, args, BS_AUTOCHECKBOX, checked) {}
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked == Checked()) return;
+  SetTick(checked);
+  if (onClick) onClick();
 }
 
-bool RadioButton::Checked() const {
-  return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+RadioButton::RadioButton(Form& form, const ControlArgs& args, bool checked)
+    : TickButton(form, args, BS_AUTORADIOBUTTON, checked) {}
 
 void RadioButton::SetChecked(bool checked) {
   if (checked == Checked()) return;
   if (checked) {
     for (Control* control : FormControls()) {
       auto* other = dynamic_cast<RadioButton*>(control);
-      if (other && other != this && other->radioGroup_ == radioGroup_)
-        SendMessageW(other->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+      if (other && other != this && other->radioGroup_ == radioGroup_) other->SetTick(false);
     }
   }
-  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  SetTick(checked);
   if (checked && onClick) onClick();
-}
-
-void RadioButton::OnCommand(WORD code) {
-  if (code == BN_CLICKED && onClick) onClick();
 }
 
 GroupBox::GroupBox(Form& form, const ControlArgs& args)

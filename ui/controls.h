@@ -125,33 +125,33 @@ class Edit : public Control {
   bool settingText_ = false;
 };
 
-class CheckBox : public Control {
+// What a check box and a radio button share: the tick, the click event, the form's colour.
+class TickButton : public Control {
  public:
-  // A check box with a text colour is drawn without the visual theme, which would ignore it.
-  CheckBox(Form& form, const ControlArgs& args, bool checked = false);
   // Clicked by the user, or the tick changed by SetChecked.
   std::function<void()> onClick;
   bool Checked() const;
-  void SetChecked(bool checked);
 
   void OnCommand(WORD code) override;
 
  protected:
+  // A tick button with a text colour is drawn without the visual theme, which would ignore it.
+  TickButton(Form& form, const ControlArgs& args, DWORD style, bool checked);
+  void SetTick(bool checked);
   bool TakesFormColor() const override { return true; }
 };
 
+class CheckBox : public TickButton {
+ public:
+  CheckBox(Form& form, const ControlArgs& args, bool checked = false);
+  void SetChecked(bool checked);
+};
+
 // Radio buttons created one after the other form a group: ticking one clears the others.
-class RadioButton : public Control {
+class RadioButton : public TickButton {
  public:
   RadioButton(Form& form, const ControlArgs& args, bool checked = false);
-  std::function<void()> onClick;
-  bool Checked() const;
   void SetChecked(bool checked);
-
-  void OnCommand(WORD code) override;
-
- protected:
-  bool TakesFormColor() const override { return true; }
 };
 
 // A frame with a caption; the controls "in" it are the form's own, placed over it (the group
