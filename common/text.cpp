@@ -212,3 +212,30 @@ std::string ReplaceAll(const std::string& source, const std::string& find,
   }
   return result + rest;
 }
+
+size_t LastBackslash(const std::string& path) {
+  size_t last = std::string::npos;
+  size_t i = 0;
+  while (i < path.size()) {
+    const bool doubleByte = i + 1 < path.size() &&
+                            IsSjisLeadByte(static_cast<unsigned char>(path[i])) &&
+                            IsSjisTrailByte(static_cast<unsigned char>(path[i + 1]));
+    if (!doubleByte && path[i] == '\\') last = i;
+    i += doubleByte ? 2 : 1;
+  }
+  return last;
+}
+
+std::string LowerAscii(const std::string& text) {
+  std::string lower = text;
+  for (size_t i = 0; i < lower.size(); ++i) {
+    const auto b = static_cast<unsigned char>(lower[i]);
+    if (IsSjisLeadByte(b) && i + 1 < lower.size() &&
+        IsSjisTrailByte(static_cast<unsigned char>(lower[i + 1]))) {
+      ++i;
+      continue;
+    }
+    if (b >= 'A' && b <= 'Z') lower[i] = static_cast<char>(b - 'A' + 'a');
+  }
+  return lower;
+}

@@ -38,6 +38,14 @@ bool IsPriceText(const std::string& text);
 // rounded); a text that fails IsPriceText comes back unchanged.
 std::string FormatPrice(const std::string& mask, const std::string& number);
 
+// Byte index of the last backslash that is a character of its own, npos when none. A trail
+// byte 0x5C (the second half of 表, ソ, ...) is part of its character, not a path separator.
+size_t LastBackslash(const std::string& path);
+
+// The single-byte letters A to Z in lower case; the bytes of double-byte characters stay as
+// they are (a trail byte may look like a capital).
+std::string LowerAscii(const std::string& text);
+
 // Every occurrence of find replaced (multibyte-aware; an empty find changes nothing).
 std::string ReplaceAll(const std::string& source, const std::string& find,
                        const std::string& replacement);

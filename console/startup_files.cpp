@@ -3,17 +3,7 @@
 #include <windows.h>
 
 #include "common/win/codepage.h"
-#include "common/win/single_instance.h"
 #include "common/win/text_file.h"
-
-namespace {
-
-std::string WithBackslash(std::string folder) {
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
-}
-
-}  // namespace
 
 std::string RunMarkerPageText() {
   return "<html>\r\n<head>\r\n</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n</body>\r\n</html>\r\n";
@@ -22,18 +12,6 @@ std::string RunMarkerPageText() {
 bool WriteRunMarkerPage(const std::string& path) {
   DeleteFileAt(path);
   return WriteTextFile(RunMarkerPageText(), path, true);
-}
-
-std::string GetExeFolder() {
-  const std::wstring path = SjisToWide(ProgramPath());
-  const size_t slash = path.find_last_of(L'\\');
-  return WithBackslash(WideToSjis(slash == std::wstring::npos ? L"" : path.substr(0, slash)));
-}
-
-std::string GetWindowsFolder() {
-  wchar_t buffer[256] = {};
-  const UINT n = GetWindowsDirectoryW(buffer, 256);
-  return WithBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
 }
 
 bool EnsureFolder(const std::string& path) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/win/folders.h"
+
 inline constexpr char kRunMarkerPageName[] = "TradeQuorvex.htm";
 inline constexpr char kSetFolderName[] = "TradeQuorvex設定";
 // The downloader a self-update leaves behind; removed when the main window is shown.
@@ -14,11 +16,6 @@ inline constexpr char kDownloaderFileName[] = "ZqDL.exe";
 std::string RunMarkerPageText();
 // Replaces the marker page by a fresh, hidden one; true when the new page is in place.
 bool WriteRunMarkerPage(const std::string& path);
-
-// Folder of the running program file, ending in "\".
-std::string GetExeFolder();
-// The Windows folder, ending in "\".
-std::string GetWindowsFolder();
 
 // Creates the folder with every missing parent; true when it exists afterwards.
 bool EnsureFolder(const std::string& path);

@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-inline constexpr char kIniFileName[] = "FxQuorvex.ini";
+#include "common/file_names.h"
+
 inline constexpr char kIniResetMarkerName[] = "IniReset.info";
 
 inline constexpr int kTrackBarMin = 0;

@@ -6,21 +6,6 @@ namespace {
 
 constexpr int kLevelsAbove = 4;
 
-// Byte index of the last backslash that is a character of its own, npos when none. A trail
-// byte 0x5C (the second half of 表, ソ, ...) is part of its character, not a separator.
-size_t LastBackslash(const std::string& path) {
-  size_t last = std::string::npos;
-  size_t i = 0;
-  while (i < path.size()) {
-    const bool doubleByte = i + 1 < path.size() &&
-                            IsSjisLeadByte(static_cast<unsigned char>(path[i])) &&
-                            IsSjisTrailByte(static_cast<unsigned char>(path[i + 1]));
-    if (!doubleByte && path[i] == '\\') last = i;
-    i += doubleByte ? 2 : 1;
-  }
-  return last;
-}
-
 bool EndsWithBackslash(const std::string& path) {
   return !path.empty() && LastBackslash(path) == path.size() - 1;
 }

@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-inline constexpr char kTerminalFileName[] = "terminal.exe";
+#include "common/file_names.h"
+
 // A shortcut to a shortcut is followed again, but never more often than this; a longer or
 // circular chain makes the item fail.
 inline constexpr int kMaxShortcutHops = 8;

@@ -1,0 +1,62 @@
+#include "setup/core/setup_config.h"
+
+#include <array>
+
+#include "common/key_value_lines.h"
+
+namespace setup {
+
+namespace {
+
+using Field = std::string SetupConfig::*;
+
+struct KeyField {
+  const char* key;
+  Field field;
+};
+
+// The reader's order: the first key that begins a line takes it.
+constexpr std::array<KeyField, 9> kReadOrder = {{
+    {"ReadMe", &SetupConfig::ReadMe},
+    {"Revision", &SetupConfig::Revision},
+    {"Newision", &SetupConfig::Newision},
+    {"flgNotNews", &SetupConfig::flgNotNews},
+    {"TrackBar1", &SetupConfig::TrackBar1},
+    {"cmbSetName", &SetupConfig::cmbSetName},
+    {"cmbIndName", &SetupConfig::cmbIndName},
+    {"cmbClzName", &SetupConfig::cmbClzName},
+    {"MT4Path", &SetupConfig::MT4Path},
+}};
+
+// The writer's order.
+constexpr std::array<KeyField, 9> kWriteOrder = {{
+    {"ReadMe", &SetupConfig::ReadMe},
+    {"Revision", &SetupConfig::Revision},
+    {"Newision", &SetupConfig::Newision},
+    {"flgNotNews", &SetupConfig::flgNotNews},
+    {"TrackBar1", &SetupConfig::TrackBar1},
+    {"MT4Path", &SetupConfig::MT4Path},
+    {"cmbSetName", &SetupConfig::cmbSetName},
+    {"cmbIndName", &SetupConfig::cmbIndName},
+    {"cmbClzName", &SetupConfig::cmbClzName},
+}};
+
+}  // namespace
+
+void LoadIniKeys(const std::string& text, SetupConfig& config) {
+  std::vector<std::string> keys;
+  for (const KeyField& k : kReadOrder) keys.emplace_back(k.key);
+  for (const std::string& line : KeyValueTextLines(text)) {
+    std::string value;
+    const int match = MatchKeyLine(line, keys, &value);
+    if (match >= 0) config.*kReadOrder[static_cast<size_t>(match)].field = value;
+  }
+}
+
+std::string ProIniText(const SetupConfig& config) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (const KeyField& k : kWriteOrder) entries.emplace_back(k.key, config.*k.field);
+  return BuildKeyValueText(entries);
+}
+
+}  // namespace setup

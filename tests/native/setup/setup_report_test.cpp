@@ -1,0 +1,45 @@
+#include "setup/core/setup_report.h"
+
+#include <gtest/gtest.h>
+
+namespace setup {
+namespace {
+
+TEST(SetupReport, ClosingTextSaysWhatHappened) {
+  EXPECT_EQ(SetupReport().Text(), "\r\n\r\n  セットアップコピーは行われませんでした！");
+
+  SetupReport copied;
+  copied.AddCopied("PelmorarStd.ex4");
+  copied.AddCopied("PelmoraStd108.dll");
+  EXPECT_EQ(copied.Text(),
+            "PelmorarStd.ex4\r\nPelmoraStd108.dll\r\n"
+            "\r\n\r\n  以上のファイルがセットアップされコピーされした！"
+            "\r\n\r\n  ご確認後このメモ帳は閉じて下さい！");
+  EXPECT_EQ(copied.Copied(), 2);
+
+  // A file that did not get there is named and the text claims no success.
+  SetupReport partly;
+  partly.AddCopied("PelmorarStd.ex4");
+  partly.AddNotCopied("PelmoraStd108.dll");
+  EXPECT_EQ(partly.Text(),
+            "PelmorarStd.ex4\r\nPelmoraStd108.dll  ＜コピーできませんでした＞\r\n"
+            "\r\n\r\n  コピーできなかったファイルがあります！\r\n"
+            "  そのファイルは手動でセットアップして下さい"
+            "\r\n\r\n  ご確認後このメモ帳は閉じて下さい！");
+  SetupReport none;
+  none.AddNotCopied("a.mqh");
+  EXPECT_EQ(none.Copied(), 0);
+  EXPECT_EQ(none.NotCopied(), 1);
+  EXPECT_EQ(none.Text().find("セットアップされコピーされした"), std::string::npos);
+}
+
+TEST(SetupReport, TextsAreShiftJis) {
+  // Twenty double-byte characters after the blank lines; "セ" is 83 5A.
+  const std::string text = SetupReport().Text();
+  EXPECT_EQ(text.size(), 4u + 2u + 2u * 20u);
+  EXPECT_EQ(static_cast<unsigned char>(kSetupReportFileName[0]), 0x83);
+  EXPECT_EQ(static_cast<unsigned char>(kSetupReportFileName[1]), 0x5A);
+}
+
+}  // namespace
+}  // namespace setup
