@@ -28,18 +28,8 @@ constexpr std::array<KeyField, 9> kReadOrder = {{
     {"MT4Path", &SetupConfig::MT4Path},
 }};
 
-// The writer's order.
-constexpr std::array<KeyField, 9> kWriteOrder = {{
-    {"ReadMe", &SetupConfig::ReadMe},
-    {"Revision", &SetupConfig::Revision},
-    {"Newision", &SetupConfig::Newision},
-    {"flgNotNews", &SetupConfig::flgNotNews},
-    {"TrackBar1", &SetupConfig::TrackBar1},
-    {"MT4Path", &SetupConfig::MT4Path},
-    {"cmbSetName", &SetupConfig::cmbSetName},
-    {"cmbIndName", &SetupConfig::cmbIndName},
-    {"cmbClzName", &SetupConfig::cmbClzName},
-}};
+// The writer's order, as indices into the reader's: the terminal's path comes after the slider.
+constexpr std::array<size_t, 9> kWriteOrder = {0, 1, 2, 3, 4, 8, 5, 6, 7};
 
 }  // namespace
 
@@ -55,7 +45,8 @@ void LoadIniKeys(const std::string& text, SetupConfig& config) {
 
 std::string ProIniText(const SetupConfig& config) {
   std::vector<std::pair<std::string, std::string>> entries;
-  for (const KeyField& k : kWriteOrder) entries.emplace_back(k.key, config.*k.field);
+  for (const size_t i : kWriteOrder)
+    entries.emplace_back(kReadOrder[i].key, config.*kReadOrder[i].field);
   return BuildKeyValueText(entries);
 }
 
