@@ -1,0 +1,79 @@
+#include "console/core/server_notices.h"
+
+#include "common/number_text.h"
+#include "common/text.h"
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+constexpr size_t kVersionLineMax = 6;
+constexpr size_t kRevisionLineMax = 7;
+constexpr size_t kNewsIdMax = 7;
+constexpr size_t kNewsLineMax = 20;
+
+// Cuts the next line off text; nullopt when no CR LF ends it (text is then left as it was).
+std::optional<std::string> CutEndedLine(std::string& text) {
+  if (PosMbcs(kLineEnd, text) == 0) return std::nullopt;
+  return CutBefore(kLineEnd, text);
+}
+
+float TolerantNumber(const std::string& text, size_t maxBytes) {
+  if (text.empty() || text.size() > maxBytes) return 0;
+  return SafeStrToFloat(KeepNumber(text));
+}
+
+}  // namespace
+
+std::string RevisionArchivePath(const std::string& revision) {
+  return "soft/download/VQuorvexStd/RevUpEA_" + revision + ".lzh";
+}
+
+std::string NewsPagePath(const std::string& id) {
+  return kNewsPageFolder + id + ".htm";
+}
+
+NoticeLines SplitNotice(const std::string& text) {
+  std::string rest = text;
+  NoticeLines lines;
+  lines.first = CutBefore(kLineEnd, rest);
+  lines.second = CutEndedLine(rest);
+  return lines;
+}
+
+float LatestVersionNumber(const std::string& line) {
+  if (line.empty() || line.size() > kVersionLineMax) return 0;
+  return static_cast<float>(TextToFloat(KeepNumber(line)));
+}
+
+float RevisionNumber(const std::string& line) {
+  return TolerantNumber(line, kRevisionLineMax);
+}
+
+NewsList ReadNewsList(const std::string& text) {
+  NewsList list;
+  std::string rest = text;
+  while (!rest.empty()) {
+    std::string line = CutBefore(kLineEnd, rest);
+    if (line.size() > kNewsLineMax) {
+      list.noNews = true;
+      break;
+    }
+    if (list.newest.empty()) list.newest = line;
+    list.lines.push_back(std::move(line));
+  }
+  return list;
+}
+
+float NewsIdNumber(const std::string& id) {
+  return TolerantNumber(id, kNewsIdMax);
+}
+
+std::string VersionLabelText(float ownVersion) {
+  const std::string v = FloatToText(ownVersion);
+  const std::string t = FormatPrice("##.###", v);
+  if (t.size() > 3) {
+    const bool fifthIsZero = t.size() > 4 && t[4] == '0';
+    return "Ver. " + (fifthIsZero ? FormatPrice("##.##", v) : t);
+  }
+  return "Ver. " + FormatPrice("##.#", v) + "0";
+}

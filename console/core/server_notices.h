@@ -1,0 +1,51 @@
+// What the maker's web server publishes for the console, and how the console reads it: the
+// latest console version, the expert's latest revision, the news list, and the addresses of
+// the archives and news pages. Server paths are relative to the site root.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr char kVersionNoticePath[] = "soft/Attestation/VQuorvexStd/Version.txt";
+inline constexpr char kRevisionNoticePath[] = "soft/Attestation/VQuorvexStd/Revision.txt";
+inline constexpr char kNewsIndexPath[] = "soft/Attestation/VQuorvexStd/News.txt";
+inline constexpr char kNewsPageFolder[] = "soft/Attestation/PlodaQuorvex/News/";
+// The console's own update archive, when the version notice names none.
+inline constexpr char kUpdateArchivePath[] = "soft/download/VQuorvexStd/ZqDL.lzh";
+
+// The expert's archive for a revision, when the revision notice names none.
+std::string RevisionArchivePath(const std::string& revision);
+// The news page of an id.
+std::string NewsPagePath(const std::string& id);
+
+// The two lines the console reads of a version or revision notice. The first is the text
+// before the first CR LF (the whole text without one); the second counts only when a CR LF
+// ends it, so a last line cut short is never taken for an address.
+struct NoticeLines {
+  std::string first;
+  std::optional<std::string> second;
+};
+NoticeLines SplitNotice(const std::string& text);
+
+// The latest version of a version notice's first line: 0 when the line is empty or longer than
+// 6 bytes, else its digits and points converted strictly (ConversionError when they do not
+// form a number, as "1..2" or ".").
+float LatestVersionNumber(const std::string& line);
+// The revision of a revision notice's first line: 0 when the line is empty or longer than 7
+// bytes, else its digits and points read tolerantly.
+float RevisionNumber(const std::string& line);
+
+// The news list: one id per CR LF line, the newest first.
+struct NewsList {
+  std::vector<std::string> lines;  // in file order, empty lines too
+  std::string newest;              // the first non-empty line
+  // A line over 20 bytes marks the list as holding no news; lines holds what came before it.
+  bool noNews = false;
+};
+NewsList ReadNewsList(const std::string& text);
+// An id as a number: 0 when it is empty or longer than 7 bytes.
+float NewsIdNumber(const std::string& id);
+
+// The splash's version label: 1.0800005 gives "Ver. 1.08", 1.2340005 gives "Ver. 1.234".
+std::string VersionLabelText(float ownVersion);
