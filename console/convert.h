@@ -116,6 +116,10 @@ class Tconv : public ui::Form {
   // ---- News (convert_stubs.cpp for now) ----
   void mnuNewsClick();
 
+  // ---- The web server's version notice ----
+  std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check
+  std::string UpdateArchiveUrl;   // archive address of the last notice; empty: the default
+
   // ---- Controls, top to bottom ----
   ui::ProgressBar ProgressBar1;
   ui::Button cmdUpDown;
@@ -170,6 +174,8 @@ class Tconv : public ui::Form {
 
   ui::Timer tmrNowPrice;
   ui::Timer tmrStart{*this, {.interval = 1000, .enabled = true}};
+  // Switched on by every closing of the splash.
+  ui::Timer tmrRevCheck{*this, {.interval = 600000, .enabled = false}};
 
  private:
   // The Shift rule: an order goes out only with Shift held or the no-Shift box ticked.

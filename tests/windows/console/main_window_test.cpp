@@ -66,7 +66,7 @@ TEST_F(ConsoleTest, LayoutButtonSwitchesSizesInTheCornerAndClosesTheSplash) {
   EXPECT_FALSE(conv->cmdSettingLeft.Visible());
   // A click closes the splash too.
   splash.Show();
-  splash.FormClick();
+  splash.Form_Click();
   EXPECT_FALSE(splash.Visible());
   Splash = nullptr;
 }
