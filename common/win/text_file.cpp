@@ -13,10 +13,6 @@ DWORD Attributes(const std::string& path) {
   return GetFileAttributesW(SjisToWide(path).c_str());
 }
 
-void ReportFileError() {
-  ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
-}
-
 std::wstring FolderOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
@@ -42,27 +38,34 @@ bool DeleteFileAt(const std::string& path) {
   return DeleteFileW(w.c_str()) != 0;
 }
 
-std::string ReadTextFile(const std::string& path) {
-  if (!FileExists(path)) return {};
+void ReportFileError() {
+  ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  bytes.clear();
   HANDLE file = CreateFileW(SjisToWide(path).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    ReportFileError();
-    return {};
-  }
+  if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size{};
   bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 0x7FFFFFFF;
-  std::string buffer;
   if (ok) {
-    buffer.resize(static_cast<size_t>(size.QuadPart));
+    bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD got = 0;
     ok = size.QuadPart == 0 ||
-         (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) != 0);
-    buffer.resize(ok ? got : 0);
+         (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) != 0);
+    bytes.resize(ok ? got : 0);
   }
   ok = (CloseHandle(file) != 0) && ok;
-  if (!ok) {
+  if (!ok) bytes.clear();
+  return ok;
+}
+
+std::string ReadTextFile(const std::string& path) {
+  if (!FileExists(path)) return {};
+  std::string buffer;
+  if (!ReadFileBytes(path, buffer)) {
     ReportFileError();
     return {};
   }

@@ -11,6 +11,11 @@ bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);  // a folder
 bool DeleteFileAt(const std::string& path);
 
+// The whole content, every byte; false when the file cannot be opened or read (nothing shown).
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+// The "File Error" box of a file that exists but cannot be read.
+void ReportFileError();
+
 // The whole content up to its first NUL; empty when the file does not exist. A file that
 // exists but cannot be read shows the "File Error" box and gives the empty text.
 std::string ReadTextFile(const std::string& path);

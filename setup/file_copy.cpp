@@ -1,0 +1,37 @@
+#include "setup/file_copy.h"
+
+#include <windows.h>
+
+#include "common/win/codepage.h"
+
+namespace {
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L'\\');
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+void RemoveTemporary(const wchar_t* temp) {
+  SetFileAttributesW(temp, FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(temp);
+}
+
+}  // namespace
+
+bool CopyReplacing(const std::string& source, const std::string& target) {
+  const std::wstring from = SjisToWide(source);
+  const std::wstring to = SjisToWide(target);
+  const DWORD old = GetFileAttributesW(to.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) return false;
+  wchar_t temp[MAX_PATH + 1] = {};
+  if (!GetTempFileNameW(FolderOf(to).c_str(), L"qx", 0, temp)) return false;
+  if (!CopyFileW(from.c_str(), temp, FALSE)) {
+    RemoveTemporary(temp);
+    return false;
+  }
+  if (!MoveFileExW(temp, to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    RemoveTemporary(temp);
+    return false;
+  }
+  return true;
+}

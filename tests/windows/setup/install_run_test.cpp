@@ -1,0 +1,249 @@
+// START as the trader presses it: every stop with its message, and whole runs against a
+// process named terminal.exe with the questions answered by script.
+#include <algorithm>
+
+#include "common/text.h"
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+#include "tests/windows/setup/setup_fixture.h"
+
+namespace {
+
+constexpr UINT kBoxFlags = MB_TOPMOST | MB_SYSTEMMODAL;
+
+class InstallRunTest : public SetupTest {
+ protected:
+  std::string Install() const { return scratch.path() + "install"; }
+  std::string ListFile() const { return Package() + "setup_window_tests.csv"; }
+  std::string Report() const { return Package() + "セットアップしたファイル.txt"; }
+
+  // The expert's package: an expert, the library, an include file two levels down, a script
+  // and an indicator (listed, not installed).
+  void ShipPackage() {
+    scratch.File("pkg\\PelmorarStd.ex4", "new expert");
+    scratch.File("pkg\\PelmoraStd108.dll", "new library");
+    scratch.File("pkg\\MQL4\\Include\\PelmorarLib.mqh", "new include");
+    scratch.File("pkg\\period_converter_600all.mq4", "script");
+    scratch.File("pkg\\Bands.ex4", "indicator");
+  }
+
+  // One press of START; the message boxes answer as answer says.
+  void PressStart() {
+    messages.clear();
+    started.clear();
+    form().cmdSTARTClick();
+  }
+
+  void ExpectStop(const std::string& caption) {
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().caption, caption);
+    EXPECT_EQ(messages.back().flags, static_cast<UINT>(MB_OK | kBoxFlags));
+    EXPECT_TRUE(form().cmdSTART.Enabled());
+    EXPECT_TRUE(started.empty());
+  }
+};
+
+TEST_F(InstallRunTest, PrerequisitesStopBeforeAnythingIsDone) {
+  form().PsapiLoaded = false;
+  PressStart();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].owner, form().Handle());
+  EXPECT_EQ(
+      messages[0].text,
+      "このSetupを実行するには「psapi.dll」が必要です！\nネット上からダウンロードされて下さい");
+  ExpectStop("「psapi.dll」が必要");
+  form().PsapiLoaded = true;
+
+  form().ReadWindowsVersion = [] { return std::nullopt; };
+  PressStart();
+  ExpectStop("Windowsのバージョン不明");
+  form().ReadWindowsVersion = [] { return setup::WindowsVersion{2, 5, 1}; };
+  PressStart();
+  EXPECT_EQ(messages.back().text,
+            "このバージョンの「Windows XP」にはセットアップは使用できません\n手動でセットアップ"
+            "されて下さい");
+  ExpectStop("セットアップ不可");
+
+  // The real system's version passes the gate here.
+  form().ReadWindowsVersion = [] { return setup::WindowsVersion{2, 6, 2}; };
+  answer = [](const ShownMessage&) { return IDNO; };
+  PressStart();
+  ASSERT_EQ(messages.size(), 1u);  // the ready question, and nothing after its No
+  EXPECT_EQ(messages[0].caption, "準備ＯＫ？");
+  EXPECT_EQ(messages[0].flags, static_cast<UINT>(MB_YESNO | kBoxFlags));
+  EXPECT_TRUE(form().cmdSTART.Enabled());
+
+  answer = nullptr;
+  PressStart();  // no terminal runs
+  ExpectStop("「メタトレーダー4」が未起動");
+  EXPECT_EQ(messages.back().text,
+            "メタトレーダー４がまだ起動されていません！\n起動後再実行されて下さい");
+}
+
+TEST_F(InstallRunTest, TerminalDataFolderAndPackageStops) {
+  {
+    FakeTerminal first(Install()), second(scratch.path() + "install2");
+    ASSERT_TRUE(first.Running() && second.Running());
+    PressStart();
+    ExpectStop("「メタトレーダー4」が未起動");
+    EXPECT_EQ(messages.back().text.substr(0, 20), "メタトレーダー４が＜");
+  }
+  FakeTerminal terminal(Install());
+  PressStart();  // no data folder names it
+  ExpectStop("セットアップ不可");
+  EXPECT_EQ(messages.back().text, "データーパスを見つけられません\n手動でセットアップして下さい");
+  EXPECT_EQ(form().TerminalExePath, Install() + "\\terminal.exe");
+  EXPECT_NE(form().TerminalWindow, nullptr);
+
+  MakeDataFolder(Install(), "A1");
+  PressStart();  // nothing beside the program
+  ExpectStop("セットアップ中止");
+  EXPECT_EQ(messages.back().text, "コピーするEA（ex4、dllなど）がありません！");
+  EXPECT_FALSE(FileExists(ListFile()));
+
+  ShipPackage();
+  answer = [](const ShownMessage& m) {
+    return m.caption == "メタトレーダー４再起動？" ? IDNO : IDYES;
+  };
+  PressStart();
+  ExpectStop("セットアップ中止");
+  EXPECT_EQ(messages.back().text, "セットアップを中止しました！");
+  EXPECT_TRUE(terminal.Running());
+  EXPECT_EQ(ReadAll(ListFile()).substr(0, Package().size()), Package());
+}
+
+TEST_F(InstallRunTest, TerminalThatDoesNotEndStopsTheRunBeforeAnyCopy) {
+  FakeTerminal terminal(Install(), true);
+  const std::string data = MakeDataFolder(Install(), "S1");
+  ShipPackage();
+  form().TerminalCloseLimitMs = 1500;
+  PressStart();
+  ExpectStop("セットアップ中止");
+  EXPECT_EQ(messages.back().text,
+            "メタトレーダー４が終了しませんでした\nファイルはコピーしていません\nMT4を終了してから"
+            "再実行されて下さい");
+  EXPECT_TRUE(terminal.Running());
+  EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\PelmorarStd.ex4"));
+  EXPECT_FALSE(FileExists(Report()));
+}
+
+TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
+  FakeTerminal terminal(Install());
+  const std::string data = MakeDataFolder(Install(), "W1");
+  ShipPackage();
+  scratch.File("appdata\\MetaQuotes\\Terminal\\W1\\MQL4\\Experts\\PelmorarStd.ex4", "old expert");
+  PressStart();
+
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"準備ＯＫ？", "メタトレーダー４再起動？",
+                                                  "上書きの確認！", "セットアップ終了しますか？"}));
+  EXPECT_EQ(messages[2].text,
+            "「PelmorarStd.ex4」コピー先に存在しています\n上書きしてもいいですか？");
+  EXPECT_FALSE(terminal.Running());
+  EXPECT_EQ(ReadAll(data + "MQL4\\Experts\\PelmorarStd.ex4"), "new expert");
+  EXPECT_EQ(ReadAll(data + "MQL4\\Libraries\\PelmoraStd108.dll"), "new library");
+  EXPECT_EQ(ReadAll(data + "MQL4\\Include\\PelmorarLib.mqh"), "new include");
+  EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\Bands.ex4"));
+  EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\period_converter_600all.mq4"));
+
+  const std::string list = ReadAll(ListFile());
+  for (const char* line :
+       {"PelmorarStd.ex4,Experts\r\n", "Bands.ex4,Indicators\r\n",
+        "period_converter_600all.mq4,Scripts\r\n", "PelmoraStd108.dll,Libraries\r\n",
+        "MQL4\\Include\\PelmorarLib.mqh,Include\r\n"})
+    EXPECT_NE(list.find(Package() + line), std::string::npos) << line;
+  const std::string report = ReadAll(Report());
+  EXPECT_NE(report.find("PelmorarStd.ex4\r\n"), std::string::npos);
+  EXPECT_NE(report.find("PelmoraStd108.dll\r\n"), std::string::npos);
+  EXPECT_NE(report.find("PelmorarLib.mqh\r\n"), std::string::npos);
+  EXPECT_NE(report.find("以上のファイルがセットアップされコピーされした！"), std::string::npos);
+
+  // The terminal again, without arguments, then Notepad with the report.
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
+  EXPECT_EQ(started[0].commandLine, "");
+  EXPECT_EQ(LowerAscii(started[1].path), LowerAscii(form().WindowsFolder + "NOTEPAD.EXE"));
+  EXPECT_EQ(started[1].commandLine, " " + Report());
+  // Yes to the last question closes the window; START stays disabled.
+  EXPECT_FALSE(form().Visible());
+  EXPECT_FALSE(form().cmdSTART.Enabled());
+}
+
+TEST_F(InstallRunTest, RefusedHeldReadOnlyAndFolderlessFilesKeepTheOldAndAreReported) {
+  FakeTerminal terminal(Install());
+  const std::string data = MakeDataFolder(Install(), "F1", false);
+  ShipPackage();
+  scratch.File("pkg\\Pelmorar2.ex4", "new second");
+  const std::string refused =
+      scratch.File("appdata\\MetaQuotes\\Terminal\\F1\\MQL4\\Experts\\Pelmorar2.ex4", "old second");
+  const std::string readOnly = scratch.File(
+      "appdata\\MetaQuotes\\Terminal\\F1\\MQL4\\Experts\\PelmorarStd.ex4", "old expert");
+  SetFileAttributesW(SjisToWide(readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
+  const std::string held = scratch.File(
+      "appdata\\MetaQuotes\\Terminal\\F1\\MQL4\\Libraries\\PelmoraStd108.dll", "old library");
+  HANDLE holder = CreateFileW(SjisToWide(held).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  answer = [](const ShownMessage& m) {
+    if (m.text.find("Pelmorar2.ex4") != std::string::npos) return IDNO;
+    return m.caption == "セットアップ終了しますか？" ? IDNO : IDYES;
+  };
+  PressStart();
+  CloseHandle(holder);
+
+  EXPECT_EQ(ReadAll(refused), "old second");
+  EXPECT_EQ(ReadAll(readOnly), "old expert");
+  EXPECT_EQ(ReadAll(held), "old library");
+  EXPECT_FALSE(FolderExists(data + "MQL4\\Include"));  // never created
+  const std::string report = ReadAll(Report());
+  EXPECT_EQ(report.find("Pelmorar2.ex4"), std::string::npos);  // the trader said No
+  EXPECT_NE(report.find("PelmorarStd.ex4  ＜コピーできませんでした＞\r\n"), std::string::npos);
+  EXPECT_NE(report.find("PelmoraStd108.dll  ＜コピーできませんでした＞\r\n"), std::string::npos);
+  EXPECT_NE(report.find("PelmorarLib.mqh  ＜コピーできませんでした＞\r\n"), std::string::npos);
+  EXPECT_EQ(report.find("セットアップされコピーされした"), std::string::npos);
+  // No to the last question: the window stays and START can run again.
+  EXPECT_TRUE(form().cmdSTART.Enabled());
+  EXPECT_EQ(started.size(), 2u);
+}
+
+TEST_F(InstallRunTest, ConfigurationAskedOnlyWhenTheConsoleNamesAnotherTerminal) {
+  ShipPackage();
+  MakeDataFolder(Install(), "C1");
+  const std::string proIni = Package() + "TradeQuorvexPro.ini";
+  const auto run = [&] {
+    FakeTerminal terminal(Install());
+    PressStart();
+    std::vector<std::string> captions = Captions();
+    return std::find(captions.begin(), captions.end(), "QuorvexProの設定ファイル") !=
+           captions.end();
+  };
+  EXPECT_FALSE(run());  // no "FxQuorvex.ini"
+  EXPECT_FALSE(FileExists(proIni));
+
+  const std::string exe = Install() + "\\terminal.exe";
+  scratch.File("pkg\\FxQuorvex.ini", "ReadMe=1\r\nMT4Path=" + exe + "\r\ncmbSetName=攻め\r\n");
+  EXPECT_FALSE(run());  // it names this terminal
+  EXPECT_FALSE(FileExists(proIni));
+
+  scratch.File("pkg\\FxQuorvex.ini",
+               "ReadMe=1\r\nMT4Path=" + LowerAscii(exe) + "\r\ncmbSetName= 攻め\r\n");
+  answer = [](const ShownMessage& m) {
+    return m.caption == "QuorvexProの設定ファイル" ? IDNO : IDYES;
+  };
+  EXPECT_TRUE(run());  // another letter case is another path
+  EXPECT_FALSE(FileExists(proIni));
+  answer = nullptr;
+  EXPECT_TRUE(run());
+  EXPECT_EQ(ReadAll(proIni),
+            "ReadMe=1\r\nRevision=\r\nNewision=\r\nflgNotNews=\r\nTrackBar1=\r\n"
+            "MT4Path=" +
+                exe + "\r\ncmbSetName= 攻め\r\ncmbIndName=\r\ncmbClzName=\r\n");
+  const auto question = std::find_if(messages.begin(), messages.end(), [](const ShownMessage& m) {
+    return m.caption == "QuorvexProの設定ファイル";
+  });
+  EXPECT_EQ(question->text,
+            "「QuorvexPro」の設定ファイル「TradeQuorvexPro.ini」に\nこのMT4を使用するファルダーに"
+            "設定しますか？");
+  EXPECT_EQ(ReadAll(Package() + "FxQuorvex.ini").substr(0, 8), "ReadMe=1");  // never changed
+}
+
+}  // namespace
