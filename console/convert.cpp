@@ -24,15 +24,7 @@ constexpr int kLower = 12;
 constexpr int kPendingColumn[3] = {18, 84, 150};
 constexpr int kPendingButtonWidth = 64;
 
-ui::ControlArgs At(int left, int top, int width, int height, std::string text = {}) {
-  ui::ControlArgs args;
-  args.text = std::move(text);
-  args.left = left;
-  args.top = top;
-  args.width = width;
-  args.height = height;
-  return args;
-}
+using ui::At;
 
 ui::ControlArgs Hidden(ui::ControlArgs args) {
   args.visible = false;

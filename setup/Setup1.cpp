@@ -24,15 +24,7 @@ ui::FormArgs SetupFormArgs() {
   return args;
 }
 
-ui::ControlArgs At(int left, int top, int width, int height, std::string text = {}) {
-  ui::ControlArgs args;
-  args.text = std::move(text);
-  args.left = left;
-  args.top = top;
-  args.width = width;
-  args.height = height;
-  return args;
-}
+using ui::At;
 
 ui::ControlArgs TitleLabel() {
   ui::ControlArgs args = At(16, 16, 0, 0, "「QuorvexStd」のEAをセットアップ！！");

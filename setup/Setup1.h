@@ -16,11 +16,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "setup/core/setup_config.h"
 #include "setup/core/setup_messages.h"
 #include "setup/core/setup_report.h"
 #include "setup/core/windows_version_gate.h"
+#include "setup/folder_entries.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -96,6 +98,9 @@ class TForm1 : public ui::Form {
   void ShowReport(const std::string& reportPath);
   void ConfigureTerminalPath();
   void ReleaseTerminalProcess();
+  // One folder of a walk: one level deeper, one trailing backslash off the folder, the queued
+  // messages through, and the folder's entries.
+  std::vector<FolderEntry> EnterWalkFolder(std::string& folder);
 
   using EnumProcessesFn = BOOL(WINAPI*)(DWORD*, DWORD, DWORD*);
   using EnumProcessModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);

@@ -14,11 +14,8 @@ constexpr int kListDepth = 3;
 }  // namespace
 
 void TForm1::CollectSetupFiles(std::string folder) {
-  ++WalkDepth;
-  if (!folder.empty() && LastBackslash(folder) == folder.size() - 1) folder.pop_back();
-  ui::ProcessMessages();
   std::vector<std::string> subfolders;
-  for (const FolderEntry& entry : ListFolder(folder)) {
+  for (const FolderEntry& entry : EnterWalkFolder(folder)) {
     if (entry.isFolder) {
       subfolders.push_back(entry.name);
       continue;
@@ -34,4 +31,11 @@ void TForm1::CollectSetupFiles(std::string folder) {
 void TForm1::WriteSetupFileList() {
   // A list that cannot be written is not worth stopping for: the run goes on from memory.
   WriteTextFile(SetupFileList, ExeFolder + setup::SetupListFileName(ProgramFileName));
+}
+
+std::vector<FolderEntry> TForm1::EnterWalkFolder(std::string& folder) {
+  ++WalkDepth;
+  if (!folder.empty() && LastBackslash(folder) == folder.size() - 1) folder.pop_back();
+  ui::ProcessMessages();
+  return ListFolder(folder);
 }

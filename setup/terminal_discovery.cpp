@@ -95,11 +95,8 @@ int TForm1::ScanTerminalProcesses() {
 }
 
 void TForm1::FindDataFolder(std::string folder) {
-  ++WalkDepth;
-  if (!folder.empty() && LastBackslash(folder) == folder.size() - 1) folder.pop_back();
-  ui::ProcessMessages();
   std::vector<std::string> subfolders;
-  for (const FolderEntry& entry : ListFolder(folder)) {
+  for (const FolderEntry& entry : EnterWalkFolder(folder)) {
     if (WalkFound) break;
     if (entry.isFolder) {
       subfolders.push_back(entry.name);

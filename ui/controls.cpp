@@ -517,4 +517,14 @@ void ProgressBar::StepBy(int delta) {
   SendMessageW(hwnd_, PBM_DELTAPOS, delta, 0);
 }
 
+ControlArgs At(int left, int top, int width, int height, std::string text) {
+  ControlArgs args;
+  args.text = std::move(text);
+  args.left = left;
+  args.top = top;
+  args.width = width;
+  args.height = height;
+  return args;
+}
+
 }  // namespace ui

@@ -39,6 +39,9 @@ struct ControlArgs {
   bool enabled = true;
 };
 
+// The arguments of a control at a place, with a size and a caption; the rest as declared.
+ControlArgs At(int left, int top, int width, int height, std::string text = {});
+
 class Control : public Window {
  public:
   ~Control() override;
