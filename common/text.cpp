@@ -104,22 +104,22 @@ size_t DecimalPrefix(const std::string& text, size_t start) {
 
 }  // namespace
 
-float SafeStrToFloat(const std::string& text) {
+std::string NumberPrefix(const std::string& text) {
   size_t start = 0;
   while (start < text.size() && IsBlank(text[start])) ++start;
-  const size_t n = DecimalPrefix(text, start);
-  if (n == 0) return 0.0f;
+  return text.substr(start, DecimalPrefix(text, start));
+}
+
+float SafeStrToFloat(const std::string& text) {
+  const std::string prefix = NumberPrefix(text);
+  if (prefix.empty()) return 0.0f;
   // strtof rounds the decimal text straight to single precision (no double rounding).
-  const std::string prefix = text.substr(start, n);
   return std::strtof(prefix.c_str(), nullptr);
 }
 
 double SafeStrToDouble(const std::string& text) {
-  size_t start = 0;
-  while (start < text.size() && IsBlank(text[start])) ++start;
-  const size_t n = DecimalPrefix(text, start);
-  if (n == 0) return 0.0;
-  const std::string prefix = text.substr(start, n);
+  const std::string prefix = NumberPrefix(text);
+  if (prefix.empty()) return 0.0;
   return std::strtod(prefix.c_str(), nullptr);
 }
 
@@ -183,6 +183,9 @@ std::string FormatPrice(const std::string& mask, const std::string& number) {
     else if (mc == ',')
       result.insert(result.begin(), ',');
   }
+  // The mask lays the integer digits out, it never cuts them: a gold quote of 2034.56 under
+  // "###.000" must not become 034.560.
+  result.insert(0, intDigits, 0, d);
   if (point == std::string::npos) return result;
 
   result += '.';

@@ -23,6 +23,9 @@ std::string KeepDigits(const std::string& text);
 // Digits and points; "0" when nothing is kept.
 std::string KeepNumber(const std::string& text);
 
+// The longest prefix that reads as a decimal number (blanks skipped, sign, digits, point,
+// exponent), as the tolerant conversions read it; empty when there is none.
+std::string NumberPrefix(const std::string& text);
 // Tolerant conversions: the longest numeric prefix, 0 when there is none; never fail.
 float SafeStrToFloat(const std::string& text);
 // The same prefix converted to double precision, as the C library's atof converts it.
@@ -34,8 +37,9 @@ std::string PathPiece(int count, const std::string& delimiter, const std::string
 
 // True when every character is one of "0123456789." (the empty text included).
 bool IsPriceText(const std::string& text);
-// Lays out a number text by a mask such as "###.000" or "##,###,###.###" (digits cut, never
-// rounded); a text that fails IsPriceText comes back unchanged.
+// Lays out a number text by a mask such as "###.000" or "##,###,###.###": every integer digit
+// is kept (the mask only places them and its commas), decimals beyond the mask are cut, never
+// rounded; a text that fails IsPriceText comes back unchanged.
 std::string FormatPrice(const std::string& mask, const std::string& number);
 
 // Byte index of the last backslash that is a character of its own, npos when none. A trail

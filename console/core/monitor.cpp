@@ -26,7 +26,7 @@ MonitorPrice ReadMonitorPrice(const std::string& priceText, int sliderPosition) 
   if (!price) return result;
   result.ready = true;
   result.nowPrice = FormatPriceValue(*price);
-  result.preview = PreviewSliderOffset(*price, sliderPosition);
+  result.preview = PreviewSliderOffset(priceText, sliderPosition);
   return result;
 }
 

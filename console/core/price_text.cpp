@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/text.h"
+#include "console/core/decimal_sum.h"
 
 std::string FormatPriceValue(long double price) {
   return FormatPrice(PriceMask(price), FloatToText(price));
@@ -16,12 +17,14 @@ bool LadderStepsTypedPrice(const std::string& priceText, bool shiftDown) {
 }
 
 std::string LadderStepPrice(const std::string& priceText, LadderTier tier, int direction) {
-  static constexpr long double kLargeSteps[] = {0.1L, 0.01L, 0.001L};
-  static constexpr long double kSmallSteps[] = {0.001L, 0.0001L, 0.00001L};
+  // Decimals of the coarse, middle and fine steps: 0.1, 0.01, 0.001 and 0.001 to 0.00001.
+  static constexpr int kLargeStepDecimals[] = {1, 2, 3};
+  static constexpr int kSmallStepDecimals[] = {3, 4, 5};
+  // The conversion also refuses a text that is no number ("1.2.3") before anything moves.
   const long double price = TextToFloat(priceText);
   const int i = static_cast<int>(tier);
-  const long double step = IsLargeQuote(price) ? kLargeSteps[i] : kSmallSteps[i];
-  return FormatPrice(PriceMask(price), FloatToText(price + direction * step));
+  const int decimals = IsLargeQuote(price) ? kLargeStepDecimals[i] : kSmallStepDecimals[i];
+  return FormatPrice(PriceMask(price), AddDecimalSteps(priceText, direction, decimals));
 }
 
 PriceFromMap PriceFromMapText(const std::string& priceText) {

@@ -2,12 +2,16 @@
 
 #include "common/number_text.h"
 #include "common/text.h"
+#include "console/core/decimal_sum.h"
 #include "console/core/price_text.h"
 
 namespace {
 
 // The hint shows at most this many characters.
 constexpr int kHintLength = 6;
+// One slider step is 0.01 on a large quote and 0.0001 on a small one.
+constexpr int kLargeStepDecimals = 2;
+constexpr int kSmallStepDecimals = 4;
 
 std::string SignedHint(int offsetSign, const std::string& offsetText) {
   return LeftText(kHintLength, (offsetSign > 0 ? "+" : "") + offsetText);
@@ -28,17 +32,11 @@ std::string SliderStepHint(int position) {
 
 SliderOffsetResult ComputeSliderOffset(bool largeQuote, const std::string& priceText,
                                        int position) {
-  const float step = largeQuote ? 0.01f : 0.0001f;
-  const long double sum = static_cast<long double>(SafeStrToFloat(priceText)) +
-                          static_cast<long double>(SliderOffsetSteps(position)) * step;
-  const float value = SafeStrToFloat(FloatToText(sum));
-  return {FormatPrice(PriceMask(value), FloatToText(value)), SliderStepHint(position)};
+  const std::string sum = AddDecimalSteps(PlainDecimal(priceText), SliderOffsetSteps(position),
+                                          largeQuote ? kLargeStepDecimals : kSmallStepDecimals);
+  return {FormatPrice(PriceMask(TextToFloat(sum)), sum), SliderStepHint(position)};
 }
 
-SliderOffsetResult PreviewSliderOffset(long double price, int position) {
-  const int steps = SliderOffsetSteps(position);
-  const long double value = price + steps * 0.001L;
-  const float offset = static_cast<float>(steps * 0.001L);
-  return {FormatPrice(PriceMask(value), FloatToText(value)),
-          SignedHint(steps, FloatToText(offset))};
+SliderOffsetResult PreviewSliderOffset(const std::string& priceText, int position) {
+  return ComputeSliderOffset(IsLargeQuote(SafeStrToFloat(priceText)), priceText, position);
 }

@@ -32,12 +32,11 @@ struct SliderOffsetResult {
   std::string price;  // new text of the pending price box
   std::string hint;   // new hint of the slider
 };
-// The step is 0.01 for a large quote and 0.0001 for a small one, held in single precision;
-// the sum is taken in extended precision, read back in single precision and cut (not
-// rounded) to the quote's decimals, so it can lie one point below the exact sum
-// (1.30500 and 5 steps give 1.30549).
+// The step is 0.01 for a large quote and 0.0001 for a small one; the price is the tolerant
+// read of the price text (0 when it holds no number). The sum is exact and then cut (not
+// rounded) to the decimals of the mask its value chooses: 150.300 ten steps down is 150.200.
 SliderOffsetResult ComputeSliderOffset(bool largeQuote, const std::string& priceText, int position);
 
 // The once-a-second preview of the pending price while it follows the current price: the
-// offset is 0.001 per step for every quote; price is the current price's value.
-SliderOffsetResult PreviewSliderOffset(long double price, int position);
+// price and hint an order sent now would set, with the quote kind taken as the order takes it.
+SliderOffsetResult PreviewSliderOffset(const std::string& priceText, int position);

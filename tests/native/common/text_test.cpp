@@ -100,15 +100,19 @@ TEST(PathPiece, CutsTrailingPieces) {
   EXPECT_EQ(PathPiece(1, "\\", "C:\\表\\f"), "C:\\表\\");
 }
 
-TEST(FormatPrice, MasksCutNeverRound) {
+TEST(FormatPrice, MasksCutDecimalsNeverIntegerDigits) {
   EXPECT_EQ(FormatPrice("###.000", "105.3"), "105.300");
-  EXPECT_EQ(FormatPrice("###.000", "1234.5"), "234.500");
+  EXPECT_EQ(FormatPrice("###.000", "1234.5"), "1234.500");
+  EXPECT_EQ(FormatPrice("###.000", "2034.56"), "2034.560");
+  EXPECT_EQ(FormatPrice("###.00000", "43210"), "43210");
+  EXPECT_EQ(FormatPrice("##,###", "1234567"), "1234,567");  // commas only where the mask has them
   EXPECT_EQ(FormatPrice("###.000", "105"), "105");
   EXPECT_EQ(FormatPrice("###.000", "-0.5"), "-0.5");
   EXPECT_EQ(FormatPrice("###.00000", "1.23456789"), "1.23456");
   EXPECT_EQ(FormatPrice("##,###,###.###", "1234.5"), "1,234.5");
   EXPECT_EQ(FormatPrice("##,###,###.###", "1.0800005"), "1.080");
   EXPECT_EQ(FormatPrice("##.##", "1"), "1");
+  EXPECT_EQ(FormatPrice("##,###,###.###", "65535.9"), "65,535.9");  // the largest major version
   EXPECT_TRUE(IsPriceText(""));
   EXPECT_FALSE(IsPriceText("1e5"));
   EXPECT_FALSE(IsPriceText(" 1"));

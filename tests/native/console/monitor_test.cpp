@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text.h"
 #include "console/core/layout.h"
 
 namespace {
@@ -20,16 +21,26 @@ TEST(MonitorPrice, PriceAndPreview) {
   const MonitorPrice small = ReadMonitorPrice("1.30500", 40);
   EXPECT_TRUE(small.ready);
   EXPECT_EQ(small.nowPrice, "1.30500");
-  // The preview steps 0.001 for every quote kind.
-  EXPECT_EQ(small.preview.price, "1.31500");
-  EXPECT_EQ(small.preview.hint, "+0.009");  // 0.01 in single precision, first 6 characters
+  // The preview is the price an order would send now, with the order's step and hint.
+  EXPECT_EQ(small.preview.price, "1.30600");
+  EXPECT_EQ(small.preview.hint, "+10");
   const MonitorPrice large = ReadMonitorPrice("150.255", 60);
   EXPECT_EQ(large.nowPrice, "150.255");
-  EXPECT_EQ(large.preview.price, "150.245");
-  EXPECT_EQ(large.preview.hint, "-0.009");
+  EXPECT_EQ(large.preview.price, "150.155");
+  EXPECT_EQ(large.preview.hint, "-10");
   EXPECT_EQ(ReadMonitorPrice("150.255", 50).preview.hint, "0");
   EXPECT_EQ(ReadMonitorPrice("150.255", 50).preview.price, "150.255");
-  EXPECT_EQ(ReadMonitorPrice("1234.56", 50).nowPrice, "234.560");  // three integer digits
+  for (int position : {0, 13, 45, 50, 61, 100}) {
+    for (const char* price : {"1.30500", "150.255", "9.90000", "2034.56"}) {
+      const SliderOffsetResult order =
+          ComputeSliderOffset(SafeStrToFloat(price) > 9.9f, price, position);
+      EXPECT_EQ(ReadMonitorPrice(price, position).preview.price, order.price) << price;
+      EXPECT_EQ(ReadMonitorPrice(price, position).preview.hint, order.hint) << price;
+    }
+  }
+  // Quotes of 1000 and above keep every integer digit.
+  EXPECT_EQ(ReadMonitorPrice("1234.56", 50).nowPrice, "1234.560");
+  EXPECT_EQ(ReadMonitorPrice("2034.56", 45).preview.price, "2034.610");
 }
 
 TEST(MonitorPrice, PriceBoxColourAgainstTheCurrentPrice) {

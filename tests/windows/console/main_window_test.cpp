@@ -123,8 +123,8 @@ TEST_F(ConsoleTest, MonitorShowsPricePreviewColourPendingAndCount) {
   conv->TrackBar1.SetPosition(40);
   conv->tmrNowPriceTimer();
   EXPECT_EQ(conv->txtNowPrice.Text(), "1.30500");
-  EXPECT_EQ(conv->txtPrice.Text(), "1.31500");
-  EXPECT_EQ(conv->TrackBar1.Hint(), "+0.009");
+  EXPECT_EQ(conv->txtPrice.Text(), "1.30600");  // what an order sends now
+  EXPECT_EQ(conv->TrackBar1.Hint(), "+10");
   EXPECT_EQ(conv->txtPrice.Color(), 0xCCFFCCu);
   EXPECT_EQ(conv->txtPending.Text(), "BuyLimit");
   EXPECT_EQ(conv->txtPending.Color(), 0xFFFFAAu);

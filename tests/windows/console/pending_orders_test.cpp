@@ -170,7 +170,7 @@ TEST_F(PendingTest, AutomaticMirrorPutsTheSliderOnTheTrendSide) {
   EXPECT_EQ(Command(), "BuyStop_1.0=1.2#5$20");
 }
 
-TEST_F(PendingTest, FollowingTheCurrentPriceUsesSinglePrecisionSteps) {
+TEST_F(PendingTest, FollowingTheCurrentPriceSendsTheExactSum) {
   conv->chkPlusMinus.SetChecked(true);
   conv->txtPrice.SetText("1");
   SetPrice("150.25");
@@ -179,12 +179,17 @@ TEST_F(PendingTest, FollowingTheCurrentPriceUsesSinglePrecisionSteps) {
   EXPECT_EQ(Command(), "BuyLimit_1.0=150.300");
   EXPECT_EQ(conv->txtPrice.Text(), "150.300");
   EXPECT_EQ(conv->TrackBar1.Hint(), "+5");
+  SetPrice("150.300");
+  conv->TrackBar1.SetPosition(60);
+  conv->cmdSellStopClick();
+  EXPECT_EQ(Command(), "SellStop_1.0=150.200");
   SetPrice("1.30500");
+  conv->TrackBar1.SetPosition(45);
   conv->cmdBuyLimitClick();
-  EXPECT_EQ(Command(), "BuyLimit_1.0=1.30549");
+  EXPECT_EQ(Command(), "BuyLimit_1.0=1.30550");
   conv->TrackBar1.SetPosition(40);
   conv->cmdBuyLimitClick();
-  EXPECT_EQ(Command(), "BuyLimit_1.0=1.30599");
+  EXPECT_EQ(Command(), "BuyLimit_1.0=1.30600");
   conv->TrackBar1.SetPosition(57);
   conv->cmdSellStopClick();
   EXPECT_EQ(conv->TrackBar1.Hint(), "-7");
@@ -192,7 +197,33 @@ TEST_F(PendingTest, FollowingTheCurrentPriceUsesSinglePrecisionSteps) {
   SetPrice("");
   conv->TrackBar1.SetPosition(40);
   conv->cmdBuyStopClick();
-  EXPECT_EQ(Command(), "BuyStop_1.0=0.00099");
+  EXPECT_EQ(Command(), "BuyStop_1.0=0.00100");
+}
+
+TEST_F(PendingTest, GoldQuoteKeepsItsThousandsOnEveryPricePath) {
+  SetPrice("2034.56");
+  conv->cmdGetPrice.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "2034.560");
+  conv->cmdPriceUp100.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "2034.660");
+  conv->cmdPriceDown.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "2034.659");
+  conv->cmdBuyLimit.Click();
+  EXPECT_EQ(Command(), "BuyLimit_1.0=2034.659");
+
+  // Following the price: the preview shows what the order then sends.
+  conv->chkPlusMinus.SetChecked(true);
+  conv->TrackBar1.SetPosition(40);
+  SetInfo("PelmorarInfo\r\nHitCount=0\r\n");
+  conv->tmrNowPriceTimer();
+  EXPECT_EQ(conv->txtNowPrice.Text(), "2034.560");
+  EXPECT_EQ(conv->txtPrice.Text(), "2034.660");
+  EXPECT_EQ(conv->TrackBar1.Hint(), "+10");
+  conv->cmdBuyLimit.Click();
+  EXPECT_EQ(Command(), "BuyLimit_1.0=2034.660");
+  EXPECT_EQ(conv->txtPrice.Text(), "2034.660");
+  EXPECT_EQ(conv->TrackBar1.Hint(), "+10");
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(PendingTest, LadderStepsTheTypedPrice) {
