@@ -23,8 +23,8 @@ TEST(VersionLabel, ShortAndOddTexts) {
   EXPECT_EQ(VersionLabelText(0.0f), "Ver. 00");
   // Four characters have no fifth: taken as they are.
   EXPECT_EQ(VersionLabelText(12.5f), "Ver. 12.5");
-  // The mask keeps two integer digits.
-  EXPECT_EQ(VersionLabelText(123.25f), "Ver. 23.25");
+  // The mask places integer digits, it never cuts them.
+  EXPECT_EQ(VersionLabelText(123.25f), "Ver. 123.25");
   // A missing version resource leaves only the nudge, written with an exponent.
   EXPECT_EQ(VersionLabelText(VersionNumber("")).substr(0, 9), "Ver. 4.99");
 }
