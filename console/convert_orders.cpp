@@ -75,18 +75,25 @@ void Tconv::SendPendingOrder(const PendingOrderType& type) {
     return;
   }
   if (!ShiftRuleMet()) return;
-  if (chkAutoFWD.Checked() && SliderNeedsMirror(type.side, TrackBar1.Position())) cmdRevUpDwClick();
+  // The whole order is worked out before anything changes: a refused order leaves the slider,
+  // its hint and the price box as they were.
+  int position = TrackBar1.Position();
+  const bool mirror = chkAutoFWD.Checked() && SliderNeedsMirror(type.side, position);
+  if (mirror) position = MirroredSliderPosition(position);
   const std::string priceText = ReadPriceText(PriceMap);
-  if (chkPlusMinus.Checked()) ApplySliderOffset(IsLargeQuote(SafeStrToFloat(priceText)), priceText);
-  const std::string command =
-      PendingOrderCommand(type, GetLotText(), txtPrice.Text(), chkRenzoku.Checked(),
-                          cmbRenzoku.Text(), TrackBar1.Position());
-  // A long typed price or series count can make the line longer than the map holds: a cut
-  // command would be a different order, so nothing is sent.
-  if (!CommandFits(command)) {
-    ShowPlainMessage(Handle(), kCommandTooLongText);
+  const bool largeQuote = IsLargeQuote(SafeStrToFloat(priceText));
+  const std::string price = chkPlusMinus.Checked()
+                                ? ComputeSliderOffset(largeQuote, priceText, position).price
+                                : txtPrice.Text();
+  const std::string command = PendingOrderCommand(type, GetLotText(), price, chkRenzoku.Checked(),
+                                                  cmbRenzoku.Text(), position);
+  if (const char* problem =
+          PendingCommandProblem(command, chkRenzoku.Checked(), cmbRenzoku.Text(), position)) {
+    ShowPlainMessage(Handle(), problem);
     return;
   }
+  if (mirror) cmdRevUpDwClick();
+  if (chkPlusMinus.Checked()) ApplySliderOffset(largeQuote, priceText);
   CommandMap.WriteText(command);
 }
 

@@ -30,11 +30,34 @@ const char* PendingPriceProblem(const std::string& priceText) {
   return nullptr;
 }
 
+namespace {
+
+// The series part goes into the command only with the slider off its centre.
+bool CarriesSeries(bool series, int sliderPosition) {
+  return series && SliderOffsetSteps(sliderPosition) != 0;
+}
+
+}  // namespace
+
+bool IsSeriesCount(const std::string& text) {
+  return !text.empty() && KeepDigits(text) == text &&
+         text.find_first_not_of('0') != std::string::npos;
+}
+
+const char* PendingCommandProblem(const std::string& command, bool series,
+                                  const std::string& seriesCount, int sliderPosition) {
+  if (CarriesSeries(series, sliderPosition) && !IsSeriesCount(seriesCount))
+    return kBadSeriesCountText;
+  // A cut command would be a different order.
+  if (!CommandFits(command)) return kCommandTooLongText;
+  return nullptr;
+}
+
 std::string PendingOrderCommand(const PendingOrderType& type, const std::string& lot,
                                 const std::string& price, bool series,
                                 const std::string& seriesCount, int sliderPosition) {
   std::string command = std::string(type.word) + "_" + lot + "=" + price;
-  const int offset = SliderOffsetSteps(sliderPosition);
-  if (series && offset != 0) command += "#" + seriesCount + "$" + FloatToText(offset);
+  if (CarriesSeries(series, sliderPosition))
+    command += "#" + seriesCount + "$" + FloatToText(SliderOffsetSteps(sliderPosition));
   return command;
 }

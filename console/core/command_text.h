@@ -62,3 +62,14 @@ std::string PendingOrderCommand(const PendingOrderType& type, const std::string&
 inline bool CommandFits(const std::string& command) {
   return command.size() <= kCommandTextMax;
 }
+
+inline constexpr char kBadSeriesCountText[] =
+    "「連続ヶ注文」の数は1以上の整数を数字で入力してください";
+// A series count is a whole number of at least 1 written in digits: a typed "5$3" or "1_2"
+// would change the grammar of the command the expert reads.
+bool IsSeriesCount(const std::string& text);
+
+// Why a built pending-order command must not be sent (a series count that is no count, when
+// the command carries a series; a line too long for the map), or nullptr when it may go.
+const char* PendingCommandProblem(const std::string& command, bool series,
+                                  const std::string& seriesCount, int sliderPosition);

@@ -71,4 +71,17 @@ TEST(CommandFits, LimitIsTheMapLessItsNul) {
   EXPECT_FALSE(CommandFits(fits + "9"));
 }
 
+TEST(PendingCommandProblem, SeriesCountIsAWholeNumberInDigits) {
+  for (const char* good : {"1", "5", "12", "30", "05"}) EXPECT_TRUE(IsSeriesCount(good)) << good;
+  for (const char* bad : {"", "0", "00", "5$3", "1_2", "-1", "+2", " 5", "5 ", "1.5", "５", "1e2"})
+    EXPECT_FALSE(IsSeriesCount(bad)) << bad;
+  const std::string series = PendingOrderCommand(kSellStop, "1.0", "150.300", true, "5$3", 60);
+  EXPECT_STREQ(PendingCommandProblem(series, true, "5$3", 60), kBadSeriesCountText);
+  // Without a series the count is not part of the command and not checked.
+  const std::string single = PendingOrderCommand(kSellStop, "1.0", "150.300", true, "5$3", 50);
+  EXPECT_EQ(PendingCommandProblem(single, true, "5$3", 50), nullptr);
+  EXPECT_EQ(PendingCommandProblem(single, false, "x", 60), nullptr);
+  EXPECT_STREQ(PendingCommandProblem(std::string(1024, '9'), false, "5", 60), kCommandTooLongText);
+}
+
 }  // namespace

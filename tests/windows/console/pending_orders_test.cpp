@@ -146,6 +146,31 @@ TEST_F(PendingTest, StoppedOrderLeavesTheSliderAndThePriceAlone) {
   conv->cmdBuyLimitClick();
   EXPECT_TRUE(messages.empty());
   expectUntouched("Shift rule");
+
+  // Refused after the order was built: the mirror and the offset are not applied either.
+  conv->chkNoShift.SetChecked(true);
+  conv->chkRenzoku.SetChecked(true);
+  for (const char* count : {"5$3", "1_2", "0", ""}) {
+    messages.clear();
+    conv->cmbRenzoku.SetText(count);
+    conv->cmdBuyLimitClick();
+    EXPECT_EQ(messages, std::vector<std::string>{kBadSeriesCountText}) << count;
+    expectUntouched(count);
+  }
+  messages.clear();
+  conv->cmbRenzoku.SetText(std::string(1100, '9'));
+  conv->cmdBuyLimitClick();
+  EXPECT_EQ(messages, std::vector<std::string>{kCommandTooLongText});
+  expectUntouched("too long");
+
+  // A good count sends, and only then moves the slider and sets the price.
+  messages.clear();
+  conv->cmbRenzoku.SetText("3");
+  conv->cmdBuyLimitClick();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(conv->TrackBar1.Position(), 30);
+  EXPECT_EQ(conv->txtPrice.Text(), "150.450");
+  EXPECT_EQ(Command(), "BuyLimit_1.0=150.450#3$20");
 }
 
 TEST_F(PendingTest, AutomaticMirrorPutsTheSliderOnTheTrendSide) {
