@@ -2,13 +2,16 @@
 // "MetaTrader 4", which loads PelmoraStd108.dll from its own folder and, on a timer, plays the
 // expert: publishes a moving price, takes each command the console left, carries it out on a
 // count of positions, clears it and reports the count. Each command taken is also written as
-// one line to terminal-log.txt beside the program, for the end-to-end tests.
+// one line to terminal-log.txt beside the program, for the end-to-end tests. Like a terminal
+// on its first start it makes its data folder under the user's application data, where the
+// set-up program finds it.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "common/win/codepage.h"
+#include "standins/terminal/data_folder.h"
 #include "standins/terminal/expert_play.h"
 
 namespace {
@@ -131,6 +134,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   gTerminal.folder = OwnFolder();
+  EnsureDataFolder(gTerminal.folder.substr(0, gTerminal.folder.size() - 1));
   gTerminal.loaded = gTerminal.bridge.Load(gTerminal.folder + L"PelmoraStd108.dll");
 
   WNDCLASSEXW windowClass{};
