@@ -134,6 +134,31 @@ inline HWND FindChild(HWND parent, const wchar_t* className, const std::wstring&
   return FindChild(parent, className, [text](const std::wstring& t) { return t == text; });
 }
 
+struct MessageBoxSearch {
+  DWORD processId;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (owner == search->processId && IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A dialog box of the process (a message box); nullptr when none is shown.
+inline HWND FindMessageBox(DWORD processId) {
+  MessageBoxSearch search{processId, nullptr};
+  EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 inline std::string ReadBytes(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
   std::ostringstream bytes;

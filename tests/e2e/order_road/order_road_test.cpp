@@ -13,34 +13,11 @@
 namespace {
 
 using e2e::FindChild;
+using e2e::FindMessageBox;
 using e2e::WaitFor;
 using e2e::WindowText;
 
-// A dialog box of the process (a message box) and the text it shows.
-struct MessageBoxSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMessageBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (owner == search->processId && IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindMessageBox(DWORD processId) {
-  MessageBoxSearch search{processId, nullptr};
-  EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
+// The text a message box shows.
 bool ShowsText(HWND window, const std::wstring& text) {
   return FindChild(window, L"Edit", text) != nullptr;
 }

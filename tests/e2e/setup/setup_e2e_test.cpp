@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "common/win/codepage.h"
 #include "tests/e2e/programs.h"
+#include "tests/windows/config/test_files.h"
 
 namespace {
 
@@ -27,26 +29,6 @@ void Write(const std::wstring& path, const std::string& bytes) {
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
-}
-
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (h != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring full = folder + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(full);
-      } else {
-        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(full.c_str());
-      }
-    } while (FindNextFileW(h, &found));
-    FindClose(h);
-  }
-  RemoveDirectoryW(folder.c_str());
 }
 
 std::wstring Utf16Text(const std::string& bytes) {
@@ -87,30 +69,6 @@ std::vector<DWORD> TerminalProcesses() {
   return ids;
 }
 
-struct DialogSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (owner == search->processId && IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindDialog(DWORD processId) {
-  DialogSearch search{processId, nullptr};
-  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 struct Answered {
   std::wstring caption;
   std::wstring text;
@@ -122,7 +80,7 @@ std::vector<Answered> AnswerUntilExit(const e2e::Program& program, DWORD ms) {
   const ULONGLONG end = GetTickCount64() + ms;
   HWND last = nullptr;
   while (program.WaitExit(100) == 999 && GetTickCount64() < end) {
-    HWND dialog = FindDialog(program.Id());
+    HWND dialog = e2e::FindMessageBox(program.Id());
     if (!dialog || dialog == last) continue;
     HWND text = e2e::FindChild(dialog, L"Static", [](const std::wstring& t) { return !t.empty(); });
     answered.push_back({e2e::WindowText(dialog), text ? e2e::WindowText(text) : L""});
@@ -151,20 +109,15 @@ HWND FindReportWindow() {
 class SetupEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::wstring tag =
-        std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(GetTickCount());
-    install_ = e2e::TestFolder() + L"mt4_" + tag;
-    package_ = e2e::TestFolder() + L"pkg_" + tag + L"\\";
-    CreateDirectoryW(install_.c_str(), nullptr);
-    CreateDirectoryW(package_.c_str(), nullptr);
+    install_ = SjisToWide(scratch_.Folder("mt4"));
+    package_ = SjisToWide(scratch_.Folder("pkg")) + L"\\";
   }
   void TearDown() override {
     const std::wstring data = DataFolderOf(install_);
-    if (!data.empty()) RemoveTree(data);
-    RemoveTree(install_);
-    RemoveTree(package_.substr(0, package_.size() - 1));
+    if (!data.empty()) ScratchFolder::RemoveTree(data);
   }
 
+  ScratchFolder scratch_{"qxsetupe2e"};
   std::wstring install_;
   std::wstring package_;
 };

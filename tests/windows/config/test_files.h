@@ -60,7 +60,7 @@ class ScratchFolder {
     return full;
   }
 
- private:
+  // Removes the folder with everything in it.
   static void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
     HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -81,5 +81,6 @@ class ScratchFolder {
     RemoveDirectoryW(folder.c_str());
   }
 
+ private:
   std::string path_;
 };
