@@ -169,10 +169,16 @@ void Button::OnCommand(WORD code) {
   // A disabled button never acts, whoever sends it the click (a run in progress keeps its
   // button disabled against a second run).
   if (!Enabled()) return;
-  if (code == BN_CLICKED)
+  if (code == BN_CLICKED) {
     Click();
-  else if (code == BN_DOUBLECLICKED && onDoubleClick)
-    onDoubleClick();
+  } else if (code == BN_DOUBLECLICKED) {
+    // An owner-drawn button reports the second click of a quick pair only as a double click:
+    // a button that does not wait for double clicks takes it as the click it was.
+    if (onDoubleClick)
+      onDoubleClick();
+    else
+      Click();
+  }
 }
 
 void Button::OnDrawItem(const DRAWITEMSTRUCT& item) {

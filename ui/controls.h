@@ -95,6 +95,8 @@ class Button : public Control {
  public:
   Button(Form& form, const ControlArgs& args, ButtonLook look = ButtonLook::Standard);
   std::function<void()> onClick;
+  // Set: the second click of a quick pair comes here (after onClick for the first). Not set:
+  // both clicks of the pair go to onClick.
   std::function<void()> onDoubleClick;
   // As if the user pressed it.
   void Click();

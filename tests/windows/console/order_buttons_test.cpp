@@ -73,6 +73,24 @@ TEST_F(ConsoleTest, DoubleClickOnPendingCancelsTheCommand) {
   EXPECT_EQ(conv->txtPending.Text(), "Nothing");
 }
 
+TEST_F(ConsoleTest, QuickClicksByMouseAllCount) {
+  const auto doubleClick = [](const ui::Button& button) {
+    const LPARAM inside = MAKELPARAM(3, 3);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+      SendMessageW(button.Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, inside);
+  };
+  conv->txtPrice.SetText("1.23450");
+  doubleClick(conv->cmdPriceUp);
+  EXPECT_EQ(conv->txtPrice.Text(), "1.23452");
+  doubleClick(conv->cmdPriceDown10);
+  EXPECT_EQ(conv->txtPrice.Text(), "1.23432");
+  // The pending box keeps its double click: the cancel.
+  shiftDown = true;
+  SetCommand("Buy_1.0");
+  doubleClick(conv->cmdPending);
+  EXPECT_EQ(Command(), "");
+}
+
 TEST_F(ConsoleTest, WithoutShiftNothingIsWrittenAndNothingShown) {
   SetCommand("Keep");
   std::vector<ButtonCase> buttons = FixedTextButtons();

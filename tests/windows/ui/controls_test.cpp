@@ -82,6 +82,28 @@ TEST(Button, ClickAndDoubleClickAreReflected) {
   EXPECT_EQ(clicks, 3);
 }
 
+// A quick double click as the mouse delivers it: down, up, double-click, up.
+void MouseDoubleClick(HWND button) {
+  const LPARAM inside = MAKELPARAM(3, 3);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  SendMessageW(button, WM_LBUTTONUP, 0, inside);
+  SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+  SendMessageW(button, WM_LBUTTONUP, 0, inside);
+}
+
+TEST(Button, QuickSecondClickCountsUnlessTheButtonWaitsForDoubleClicks) {
+  SampleForm form;
+  form.Show();
+  int clicks = 0, doubles = 0;
+  form.cmdBuy.onClick = [&] { ++clicks; };
+  MouseDoubleClick(form.cmdBuy.Handle());
+  EXPECT_EQ(clicks, 2);
+  form.cmdBuy.onDoubleClick = [&] { ++doubles; };
+  MouseDoubleClick(form.cmdBuy.Handle());
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(doubles, 1);
+}
+
 TEST(Button, EnterClicksTheFocusedButtonOnly) {
   SampleForm form;
   form.Show();
