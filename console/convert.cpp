@@ -179,7 +179,7 @@ Tconv::~Tconv() {
 }
 
 void Tconv::FormCreate() {
-  const WindowBounds compact = CompactLayout(CurrentWorkArea());
+  const WindowBounds compact = CompactLayout(CurrentWorkArea(), Dpi());
   cmdUpDown.SetText("▲");
   SetBounds(compact.left, compact.top, compact.width, compact.height);
   WindowsFolder = GetWindowsFolder();
@@ -227,8 +227,8 @@ LRESULT Tconv::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Tconv::cmdUpDownClick() {
-  const WindowBounds next = ToggledLayout(CurrentWorkArea(), Height());
-  const bool full = IsFullLayout(next.height);
+  const WindowBounds next = ToggledLayout(CurrentWorkArea(), Height(), Dpi());
+  const bool full = IsFullLayout(next.height, Dpi());
   cmdUpDown.SetText(full ? "▼" : "▲");
   cmdSettingLeft.SetVisible(full);
   SetBounds(next.left, next.top, next.width, next.height);
@@ -240,7 +240,7 @@ void Tconv::chk_FrontMostClick() {
 }
 
 void Tconv::chkPlusMinusClick() {
-  if (chkPlusMinus.Checked()) SetWidth(kPlusMinusWidth);
+  if (chkPlusMinus.Checked()) SetWidth(Scale(kPlusMinusWidth));
   SetLeft(AnchorLeft(CurrentWorkArea(), Width()));
 }
 

@@ -12,6 +12,7 @@
 
 #include "common/win/codepage.h"
 #include "common/win/seams.h"
+#include "ui/dpi.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -59,13 +60,17 @@ Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, 
   form.lastWasRadio_ = radio;
   style |= WS_CHILD | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0) |
            (args.enabled ? 0 : WS_DISABLED);
-  hwnd_ = CreateWindowExW(exStyle, className, SjisToWide(args.text).c_str(), style, args.left,
-                          args.top, args.width, args.height, form.Handle(),
+  hwnd_ = CreateWindowExW(exStyle, className, SjisToWide(args.text).c_str(), style,
+                          form.Scale(args.left), form.Scale(args.top), form.Scale(args.width),
+                          form.Scale(args.height), form.Handle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId_++)),
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error("a control could not be created");
   HFONT font = form.Font();
-  if (!args.font.IsDefault()) font = ownFont_ = CreateUiFont(args.font, form.FontSpecOf());
+  if (!args.font.IsDefault()) {
+    ownFontSpec_ = args.font;
+    font = ownFont_ = CreateUiFont(args.font, form.FontSpecOf(), form.Dpi());
+  }
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   // A new child window comes last in z-order; keep it above the frames.
   const UINT place = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -138,6 +143,16 @@ HBRUSH Control::OnCtlColor(HDC dc, UINT message) {
   if (!brush) return systemBrush;
   SetBkColor(dc, ResolveColor(background));
   return brush;
+}
+
+void Control::OnDpiChanged(int oldDpi, int newDpi) {
+  HFONT font = form_.Font();
+  if (ownFont_) {
+    DeleteObject(ownFont_);
+    font = ownFont_ = CreateUiFont(ownFontSpec_, form_.FontSpecOf(), newDpi);
+  }
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  RescalePlace(hwnd_, oldDpi, newDpi);
 }
 
 LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -251,7 +266,7 @@ void Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, oldMode);
   if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0 &&
       look_ == ButtonLook::Standard) {
-    InflateRect(&r, -3, -3);
+    InflateRect(&r, -form_.Scale(3), -form_.Scale(3));
     DrawFocusRect(dc, &r);
   }
 }
@@ -356,6 +371,11 @@ void Label::SetText(const std::string& text) {
   if (fitted_) FitText();
 }
 
+void Label::OnDpiChanged(int oldDpi, int newDpi) {
+  Control::OnDpiChanged(oldDpi, newDpi);
+  if (fitted_) FitText();
+}
+
 void Label::FitText() {
   const std::wstring text = SjisToWide(Text());
   HDC dc = GetDC(hwnd_);
@@ -387,9 +407,17 @@ ControlArgs WithDropDown(ControlArgs args) {
 
 ComboBox::ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items)
     : Control(form, WithDropDown(args), WC_COMBOBOXW,
-              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL) {
+              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL),
+      droppedHeight_(WithDropDown(args).height) {
   for (const std::string& item : items) AddItem(item);
   SetText(args.text);
+}
+
+void ComboBox::OnDpiChanged(int oldDpi, int newDpi) {
+  Control::OnDpiChanged(oldDpi, newDpi);
+  // The window's own height is the edit's; the list below it counts too.
+  SetWindowPos(hwnd_, nullptr, 0, 0, Width(), form_.Scale(droppedHeight_),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::AddItem(const std::string& item) {

@@ -25,6 +25,7 @@ namespace ui {
 
 class Form;
 
+// Place and size in 96-DPI pixels, scaled to the form's display (see Form::Scale).
 struct ControlArgs {
   std::string text{};  // caption, or the first text of an edit or combo box
   int left = 0;        // in the form's client area
@@ -63,6 +64,8 @@ class Control : public Window {
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   // Brush and colours for WM_CTLCOLOR*: nullptr lets the system choose.
   virtual HBRUSH OnCtlColor(HDC dc, UINT message);
+  // The form moved to a display of another DPI: place, size and font follow.
+  virtual void OnDpiChanged(int oldDpi, int newDpi);
 
  protected:
   // Frames (group boxes, panels) lie beneath every other control; the others keep their
@@ -82,6 +85,7 @@ class Control : public Window {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data);
   HFONT ownFont_ = nullptr;
+  FontSpec ownFontSpec_;
   std::string hint_;
   bool toolAdded_ = false;
 };
@@ -181,6 +185,7 @@ class Label : public Control {
  public:
   Label(Form& form, const ControlArgs& args);
   void SetText(const std::string& text) override;  // a fitted label fits the new text
+  void OnDpiChanged(int oldDpi, int newDpi) override;
 
  protected:
   bool TakesFormColor() const override { return true; }
@@ -200,6 +205,10 @@ class ComboBox : public Control {
   std::string Item(int index) const;
   int ItemIndex() const;  // -1: none
   void SetItemIndex(int index);
+  void OnDpiChanged(int oldDpi, int newDpi) override;
+
+ private:
+  int droppedHeight_;  // 96-DPI pixels: the edit and the list below it
 };
 
 class ListBox : public Control {

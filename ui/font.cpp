@@ -1,18 +1,19 @@
 #include "ui/font.h"
 
+#include "common/dpi_scale.h"
 #include "common/win/codepage.h"
 
 namespace ui {
 
 const char* const kUiFontFace = "ＭＳ Ｐゴシック";
 
-HFONT CreateUiFont(const FontSpec& spec, const FontSpec& base) {
+HFONT CreateUiFont(const FontSpec& spec, const FontSpec& base, int dpi) {
   const std::string& face =
       !spec.face.empty() ? spec.face : (!base.face.empty() ? base.face : std::string(kUiFontFace));
   const int height =
       spec.height != 0 ? spec.height : (base.height != 0 ? base.height : kUiFontHeight);
   LOGFONTW lf{};
-  lf.lfHeight = -height;
+  lf.lfHeight = -ScaleToDpi(height, dpi);
   lf.lfWeight = (spec.bold || base.bold) ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = (spec.italic || base.italic) ? TRUE : FALSE;
   lf.lfCharSet = SHIFTJIS_CHARSET;

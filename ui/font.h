@@ -11,19 +11,20 @@ namespace ui {
 
 // The windows' face: "ＭＳ Ｐゴシック" (Shift-JIS).
 extern const char* const kUiFontFace;
-inline constexpr int kUiFontHeight = 12;  // pixels
+inline constexpr int kUiFontHeight = 12;  // pixels of a 96-DPI display
 
 // Empty face and height 0 mean "as the form's font".
 struct FontSpec {
   std::string face{};  // Shift-JIS face name
-  int height = 0;      // character height in pixels
+  int height = 0;      // character height in pixels of a 96-DPI display
   bool bold = false;
   bool italic = false;
 
   bool IsDefault() const { return face.empty() && height == 0 && !bold && !italic; }
 };
 
-// A new font (the caller deletes it); missing face and height come from `base`.
-HFONT CreateUiFont(const FontSpec& spec, const FontSpec& base = {});
+// A new font (the caller deletes it) for a display of `dpi`; missing face and height come
+// from `base`.
+HFONT CreateUiFont(const FontSpec& spec, const FontSpec& base, int dpi);
 
 }  // namespace ui

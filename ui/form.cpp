@@ -8,6 +8,7 @@
 #include "common/win/seams.h"
 #include "ui/app.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -15,6 +16,7 @@ namespace ui {
 namespace {
 
 const wchar_t kFormClass[] = L"QuorvexForm";
+constexpr int kTipWidth = 600;
 constexpr UINT kFirstMenuId = 40000;
 
 DWORD StyleOf(const FormArgs& a) {
@@ -70,13 +72,15 @@ Form::Form(const FormArgs& args) {
   InitUi();
   color_ = args.color;
   fontSpec_ = args.font;
-  font_ = CreateUiFont(args.font);
+  // The window does not exist yet: the primary display's DPI, checked once it does.
+  dpi_ = ScreenDpi();
+  font_ = CreateUiFont(args.font, {}, dpi_);
   const DWORD style = StyleOf(args);
   const DWORD exStyle = ExStyleOf(args);
-  int width = args.width;
-  int height = args.height;
+  int width = Scale(args.width);
+  int height = Scale(args.height);
   if (args.clientWidth > 0 || args.clientHeight > 0) {
-    RECT r{0, 0, args.clientWidth, args.clientHeight};
+    RECT r{0, 0, Scale(args.clientWidth), Scale(args.clientHeight)};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     if (args.clientWidth > 0) width = r.right - r.left;
     if (args.clientHeight > 0) height = r.bottom - r.top;
@@ -85,6 +89,8 @@ Form::Form(const FormArgs& args) {
                   width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("the window could not be created");
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const int dpi = WindowDpi(hwnd_);
+  if (dpi != dpi_) ApplyDpi(dpi, nullptr);
 }
 
 Form::~Form() {
@@ -195,9 +201,42 @@ HWND Form::Tooltip() {
   tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return tooltip_;
+}
+
+void Form::ApplyDpi(int dpi, const RECT* suggested) {
+  const int old = dpi_;
+  dpi_ = dpi;
+  if (suggested) {
+    SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else if (dpi != old) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, RescaleDpi(Width(), old, dpi),
+                 RescaleDpi(Height(), old, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (dpi == old) return;
+  const HFONT oldFont = font_;
+  font_ = CreateUiFont(fontSpec_, {}, dpi_);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (tooltip_) {
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth));
+  }
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  for (HWND child : children) {
+    const auto it = controls_.find(child);
+    if (it != controls_.end())
+      it->second->OnDpiChanged(old, dpi);
+    else
+      RescalePlace(child, old, dpi);  // a hosted window, such as a browser
+  }
+  DeleteObject(oldFont);
+  Repaint();
 }
 
 LRESULT Form::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -302,6 +341,9 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     default:
       break;
   }
@@ -314,6 +356,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    EnableCaptionScaling(hwnd);
   } else {
     form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }

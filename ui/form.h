@@ -15,6 +15,12 @@
 //     ...
 //   };
 //
+// Sizes, positions and font heights are written in the pixels of a 96-DPI display: the form
+// and its controls scale them to the display's DPI when they are created, and again when the
+// form moves to a display of another DPI. What the window reads back (Left, Width, ...) and
+// sets later (SetBounds, SetWidth, ...) are the display's own pixels; a 96-DPI figure that a
+// handler computes with goes through Scale first (Scale(240), Left() - Scale(5)).
+//
 // Events run on the window thread. An exception that escapes a handler is shown in the
 // application's standard exception box (ShowExceptionBox) and the program goes on.
 #pragma once
@@ -26,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "common/dpi_scale.h"
 #include "ui/colors.h"
 #include "ui/font.h"
 #include "ui/window.h"
@@ -46,9 +53,9 @@ enum class FormBorder {
 
 struct FormArgs {
   std::string caption{};  // Shift-JIS
-  int left = 0;
+  int left = 0;           // on the screen, in the screen's own pixels (ui::ScaleForScreen)
   int top = 0;
-  int width = 0;  // whole window, frame included ...
+  int width = 0;  // whole window, frame included, 96-DPI pixels ...
   int height = 0;
   int clientWidth = 0;  // ... or the client area, when these are set
   int clientHeight = 0;
@@ -108,10 +115,15 @@ class Form : public Window {
   HFONT Font() const { return font_; }
   const FontSpec& FontSpecOf() const { return fontSpec_; }
 
+  // Dots per inch of the display the form is on.
+  int Dpi() const { return dpi_; }
+  // A figure in 96-DPI pixels, in the pixels of the form's display.
+  int Scale(int value) const { return ScaleToDpi(value, dpi_); }
+
   // Message dispatch. Override to catch a message, and call Form::Dispatch for the rest.
   // The base reflects WM_COMMAND, WM_NOTIFY, WM_HSCROLL/WM_VSCROLL, WM_DRAWITEM and
   // WM_CTLCOLOR* to the control that owns the child window, runs menu entries and timers,
-  // paints the background and handles closing.
+  // paints the background, handles closing and lays the form out anew on WM_DPICHANGED.
   virtual LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   // The form of a window handle (nullptr for other windows).
@@ -126,6 +138,9 @@ class Form : public Window {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam);
   HWND Tooltip();  // created on first use
+  // Rescales the font, every child window and the form itself to `dpi`; the form goes to
+  // `suggested` (the system's rectangle for the new display) when given.
+  void ApplyDpi(int dpi, const RECT* suggested);
 
   HFONT font_ = nullptr;
   FontSpec fontSpec_;
@@ -141,6 +156,7 @@ class Form : public Window {
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
   BYTE alpha_ = 255;
+  int dpi_ = kDesignDpi;
 };
 
 }  // namespace ui

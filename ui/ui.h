@@ -11,6 +11,9 @@
 //                        SetHint for tooltips; SetColor/SetTextColor (0x00BBGGRR or kColorWindow).
 //   Timer (timer.h)      interval, enabled, onTimer; ticks on the form's thread.
 //   app.h                SetMainForm, RunMessageLoop, ProcessMessages, DesktopWorkArea.
+//   dpi.h                the display's DPI. Forms and controls take 96-DPI pixels and scale them
+//                        themselves; a figure a handler computes with goes through Form::Scale
+//                        (ui::ScaleForScreen before the window exists).
 //   FlashControl (flash_control.h), colours (colors.h), fonts (font.h).
 //
 // Texts are Shift-JIS std::string throughout. Key state, message boxes, waits and program
@@ -20,6 +23,7 @@
 #include "ui/app.h"
 #include "ui/colors.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 #include "ui/flash_control.h"
 #include "ui/font.h"
 #include "ui/form.h"

@@ -6,8 +6,6 @@
 
 namespace ui {
 
-namespace {
-
 RECT PlaceOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -15,8 +13,6 @@ RECT PlaceOf(HWND hwnd) {
     MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
-
-}  // namespace
 
 Window::~Window() {
   if (brush_) DeleteObject(brush_);

@@ -10,6 +10,10 @@
 
 namespace ui {
 
+// The window's rectangle: on the screen for a top-level window, in the parent's client area for
+// a child.
+RECT PlaceOf(HWND hwnd);
+
 class Window {
  public:
   Window(const Window&) = delete;
@@ -23,8 +27,8 @@ class Window {
   std::string Text() const;
   virtual void SetText(const std::string& text);
 
-  // The whole window, frame included. A form counts from the screen's top-left corner, a
-  // control from its form's client area.
+  // The whole window, frame included, in the display's pixels (see Form::Scale). A form
+  // counts from the screen's top-left corner, a control from its form's client area.
   int Left() const;
   int Top() const;
   int Width() const;

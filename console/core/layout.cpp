@@ -9,12 +9,21 @@ int AnchorTop(const WorkArea& area, int height) {
   return area.bottom - height;
 }
 
-WindowBounds CompactLayout(const WorkArea& area) {
-  return {AnchorLeft(area, kCompactWidth), AnchorTop(area, kCompactHeight), kCompactWidth,
-          kCompactHeight};
+namespace {
+
+WindowBounds Anchored(const WorkArea& area, int width, int height, int dpi) {
+  width = ScaleToDpi(width, dpi);
+  height = ScaleToDpi(height, dpi);
+  return {AnchorLeft(area, width), AnchorTop(area, height), width, height};
 }
 
-WindowBounds ToggledLayout(const WorkArea& area, int currentHeight) {
-  if (IsFullLayout(currentHeight)) return CompactLayout(area);
-  return {AnchorLeft(area, kFullWidth), AnchorTop(area, kFullHeight), kFullWidth, kFullHeight};
+}  // namespace
+
+WindowBounds CompactLayout(const WorkArea& area, int dpi) {
+  return Anchored(area, kCompactWidth, kCompactHeight, dpi);
+}
+
+WindowBounds ToggledLayout(const WorkArea& area, int currentHeight, int dpi) {
+  if (IsFullLayout(currentHeight, dpi)) return CompactLayout(area, dpi);
+  return Anchored(area, kFullWidth, kFullHeight, dpi);
 }

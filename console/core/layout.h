@@ -1,5 +1,9 @@
-// The main window's two sizes and its place in the bottom-right corner of the work area.
+// The main window's two sizes and its place in the bottom-right corner of the work area. The
+// sizes and the threshold are 96-DPI pixels; the functions take the window's DPI and work in
+// the display's pixels, as the work area and the window's height come.
 #pragma once
+
+#include "common/dpi_scale.h"
 
 struct WorkArea {
   int left, top, right, bottom;
@@ -17,8 +21,9 @@ inline constexpr int kFullHeight = 467;
 inline constexpr int kPlusMinusWidth = 267;
 
 // From this height on the window counts as being in its full layout.
-inline bool IsFullLayout(int height) {
-  return height >= 240;
+inline constexpr int kFullLayoutThreshold = 240;
+inline bool IsFullLayout(int height, int dpi) {
+  return height >= ScaleToDpi(kFullLayoutThreshold, dpi);
 }
 
 // Left and Top that put a window of this size into the work area's bottom-right corner.
@@ -26,5 +31,5 @@ int AnchorLeft(const WorkArea& area, int width);
 int AnchorTop(const WorkArea& area, int height);
 
 // The bounds of the other layout than the one of the given height, anchored in the corner.
-WindowBounds ToggledLayout(const WorkArea& area, int currentHeight);
-WindowBounds CompactLayout(const WorkArea& area);
+WindowBounds ToggledLayout(const WorkArea& area, int currentHeight, int dpi);
+WindowBounds CompactLayout(const WorkArea& area, int dpi);

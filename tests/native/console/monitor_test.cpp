@@ -99,26 +99,48 @@ TEST(ParseHitCount, LastCountAfterTheHeader) {
 
 TEST(Layout, TwoSizesAnchoredInTheCorner) {
   const WorkArea area{0, 0, 1280, 984};
-  const WindowBounds compact = CompactLayout(area);
+  const WindowBounds compact = CompactLayout(area, 96);
   EXPECT_EQ(compact.width, 255);
   EXPECT_EQ(compact.height, 225);
   EXPECT_EQ(compact.left, 1280 - 255);
   EXPECT_EQ(compact.top, 984 - 225);
-  const WindowBounds full = ToggledLayout(area, compact.height);
+  const WindowBounds full = ToggledLayout(area, compact.height, 96);
   EXPECT_EQ(full.width, 267);
   EXPECT_EQ(full.height, 467);
   EXPECT_EQ(full.left, 1280 - 267);
   EXPECT_EQ(full.top, 984 - 467);
-  const WindowBounds back = ToggledLayout(area, full.height);
+  const WindowBounds back = ToggledLayout(area, full.height, 96);
   EXPECT_EQ(back.top, compact.top);
   EXPECT_EQ(back.left, compact.left);
   EXPECT_EQ(back.height, compact.height);
-  EXPECT_TRUE(IsFullLayout(240));
-  EXPECT_FALSE(IsFullLayout(239));
+  EXPECT_TRUE(IsFullLayout(240, 96));
+  EXPECT_FALSE(IsFullLayout(239, 96));
   // A taskbar at the top or the left moves the work area's origin, not its far corner.
   const WorkArea shifted{60, 40, 1280, 1024};
-  EXPECT_EQ(CompactLayout(shifted).left, 1280 - 255);
-  EXPECT_EQ(CompactLayout(shifted).top, 1024 - 225);
+  EXPECT_EQ(CompactLayout(shifted, 96).left, 1280 - 255);
+  EXPECT_EQ(CompactLayout(shifted, 96).top, 1024 - 225);
+}
+
+// 150 % and 200 %: the same window, each figure scaled once, still flush in the corner.
+TEST(Layout, SizesAndThresholdFollowTheDisplaysDpi) {
+  const WorkArea area{0, 0, 1920, 1040};
+  const WindowBounds compact = CompactLayout(area, 144);
+  EXPECT_EQ(compact.width, 383);  // 382.5 rounds away from zero
+  EXPECT_EQ(compact.height, 338);
+  EXPECT_EQ(compact.left + compact.width, 1920);
+  EXPECT_EQ(compact.top + compact.height, 1040);
+  const WindowBounds full = ToggledLayout(area, compact.height, 144);
+  EXPECT_EQ(full.width, 401);
+  EXPECT_EQ(full.height, 701);
+  EXPECT_EQ(full.top + full.height, 1040);
+  EXPECT_EQ(ToggledLayout(area, full.height, 144).height, compact.height);
+  EXPECT_TRUE(IsFullLayout(360, 144));
+  EXPECT_FALSE(IsFullLayout(359, 144));
+  // A full window at 96 DPI is not full on a 200 % display.
+  EXPECT_FALSE(IsFullLayout(467, 192));
+  EXPECT_TRUE(IsFullLayout(480, 192));
+  EXPECT_EQ(CompactLayout(area, 192).width, 510);
+  EXPECT_EQ(ToggledLayout(area, 450, 192).height, 934);
 }
 
 }  // namespace

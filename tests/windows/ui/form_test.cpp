@@ -9,6 +9,7 @@
 
 #include "common/win/seams.h"
 #include "sample_form.h"
+#include "ui/dpi.h"
 #include "ui/flash_control.h"
 
 namespace {
@@ -309,4 +310,70 @@ TEST(FlashControl, ColourForAMomentThenBackAndFocus) {
   ui::FlashControl(0xFFFF, form);
   EXPECT_EQ(waits, (std::vector<std::pair<DWORD, COLORREF>>{{400, 0x00FFFF}, {200, 0xFFCCCC}}));
   EXPECT_EQ(form.Color(), 0xFFCCCCu);
+}
+
+namespace {
+
+int FontHeight(HWND hwnd) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return -font.lfHeight;
+}
+
+int DroppedHeight(const ui::ComboBox& combo) {
+  RECT r{};
+  SendMessageW(combo.Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+  return r.bottom - r.top;
+}
+
+}  // namespace
+
+// Moved to a display of twice the DPI, the form goes to the system's rectangle and every
+// control, font and fitted label grows twice over; moved back, everything is as it was.
+TEST(Form, NewDisplayDpiLaysTheFormOutAtTheSuggestedRectangle) {
+  SampleForm form;
+  ui::Label big{form, {.text = "BUY 買い", .left = 10, .top = 230, .font = {.height = 16}}};
+  form.Show();
+  const int dpi = form.Dpi();
+  EXPECT_EQ(form.Scale(240), ScaleToDpi(240, dpi));
+  const RECT home = ui::PlaceOf(form.Handle());
+  const RECT buy = ui::PlaceOf(form.cmdBuy.Handle());
+  const int comboList = DroppedHeight(form.cmbSetName);
+  const int bigWidth = big.Width();
+  const int formFont = FontHeight(form.cmdBuy.Handle());
+  const int bigFont = FontHeight(big.Handle());
+  auto moveTo = [&](int newDpi, RECT suggested) {
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+  };
+
+  const RECT wide{40, 30, 40 + 2 * (home.right - home.left), 30 + 2 * (home.bottom - home.top)};
+  moveTo(2 * dpi, wide);
+  EXPECT_EQ(form.Dpi(), 2 * dpi);
+  EXPECT_EQ(form.Scale(240), ScaleToDpi(240, 2 * dpi));
+  const RECT now = ui::PlaceOf(form.Handle());
+  EXPECT_EQ(now.left, wide.left);
+  EXPECT_EQ(now.top, wide.top);
+  EXPECT_EQ(now.right, wide.right);
+  EXPECT_EQ(now.bottom, wide.bottom);
+  const RECT buy2 = ui::PlaceOf(form.cmdBuy.Handle());
+  EXPECT_EQ(buy2.left, 2 * buy.left);
+  EXPECT_EQ(buy2.top, 2 * buy.top);
+  EXPECT_EQ(buy2.right - buy2.left, 2 * (buy.right - buy.left));
+  EXPECT_EQ(buy2.bottom - buy2.top, 2 * (buy.bottom - buy.top));
+  EXPECT_EQ(FontHeight(form.cmdBuy.Handle()), 2 * formFont);
+  EXPECT_EQ(FontHeight(big.Handle()), 2 * bigFont);
+  EXPECT_NEAR(big.Width(), 2 * bigWidth, 3);
+  // The drop-down list keeps its length; the system counts it less the edit, whose height
+  // follows the font.
+  EXPECT_NEAR(DroppedHeight(form.cmbSetName), 2 * comboList, 20);
+
+  moveTo(dpi, home);
+  EXPECT_EQ(form.Dpi(), dpi);
+  const RECT back = ui::PlaceOf(form.cmdBuy.Handle());
+  EXPECT_EQ(back.left, buy.left);
+  EXPECT_EQ(back.bottom, buy.bottom);
+  EXPECT_EQ(FontHeight(form.cmdBuy.Handle()), formFont);
+  EXPECT_EQ(big.Width(), bigWidth);
+  EXPECT_NEAR(DroppedHeight(form.cmbSetName), comboList, 10);
 }
