@@ -1,5 +1,7 @@
 // The console's configuration file "FxQuorvex.ini" beside the program, and the one-shot start
 // timer that reads it, shows the ReadMe on first use and asks for the terminal.
+#include <utility>
+
 #include "common/text.h"
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
@@ -22,10 +24,19 @@ void Tconv::ReadIni() {
   iniRead_ = true;
   if (extras.trackBar) SetSliderPosition(*extras.trackBar);
   if (extras.setNameRead && Setting) Setting->cmbSetName.SetText(Config.LastSetName);
+  if (adoptedBeforeRead_) {
+    Config.MT4Path = *std::exchange(adoptedBeforeRead_, std::nullopt);
+    WriteIni();
+  }
 }
 
 void Tconv::WriteIni() {
-  if (!iniRead_) return;
+  if (!iniRead_) {
+    // Closed before the start timer: a terminal chosen meanwhile still reaches the file, merged
+    // into what the file holds.
+    if (adoptedBeforeRead_) ReadIni();
+    return;
+  }
   // The set name as the settings window shows it now, whether or not it is open.
   const std::string setName = Setting ? Setting->cmbSetName.Text() : Config.LastSetName;
   WriteTextFile(BuildIniText(Config, TrackBar1.Position(), setName), ExeFolder + kIniFileName);

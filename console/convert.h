@@ -17,6 +17,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/win/shared_text_map.h"
@@ -192,6 +193,9 @@ class Tconv : public ui::Form {
   // Nothing is written to the configuration file before it was read: a window closed in its
   // first second would otherwise wipe the trader's settings.
   bool iniRead_ = false;
+  // A terminal path adopted (by a drop or the folder dialog) before the file was read: the
+  // trader's latest choice, which wins over the file's and is written once it was read.
+  std::optional<std::string> adoptedBeforeRead_;
 };
 
 // The main window (the application's main form).

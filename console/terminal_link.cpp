@@ -94,6 +94,7 @@ void Tconv::AdoptTerminalPath(const std::string& found) {
   } else {
     Config.MT4Path = found;
   }
+  if (!iniRead_) adoptedBeforeRead_ = Config.MT4Path;
   ui::FlashControl(kFoundColour, *this);
   WriteIni();
 }

@@ -87,6 +87,28 @@ TEST_F(TerminalLinkTest, DroppedFolderWithinFourLevelsSetsThePath) {
   EXPECT_EQ(messages[0].text, kWrongFolder);
 }
 
+TEST_F(ConfigTest, PathDroppedBeforeTheStartTimerIsKept) {
+  const std::string terminal = program.File("MT4\\terminal.exe");
+  program.File("FxQuorvex.ini", "ReadMe=1\r\nMT4Path=C:\\old\\terminal.exe\r\nDataPath=D:\\d\r\n");
+  SendMessageW(conv->Handle(), WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({program.path() + "MT4"})), 0);
+  EXPECT_EQ(conv->Config.MT4Path, terminal);
+  conv->tmrStartTimer();
+  EXPECT_EQ(conv->Config.MT4Path, terminal);
+  EXPECT_EQ(conv->Config.DataPath, "D:\\d");
+  EXPECT_NE(IniText().find("MT4Path=" + terminal + "\r\n"), std::string::npos);
+  EXPECT_TRUE(messages.empty());  // neither the path prompt nor a question
+
+  // Closed before the timer ran: the choice still reaches the file, the rest of it kept.
+  auto next = NextRun();
+  program.File("FxQuorvex.ini", "ReadMe=1\r\nMT4Path=C:\\old\\terminal.exe\r\nDataPath=D:\\d\r\n");
+  dialogAnswer = program.path() + "MT4";
+  next->mnuMT4FolderClick();
+  next->Close();
+  EXPECT_NE(IniText().find("MT4Path=" + terminal + "\r\n"), std::string::npos);
+  EXPECT_NE(IniText().find("DataPath=D:\\d\r\n"), std::string::npos);
+}
+
 TEST_F(TerminalLinkTest, DroppedFilesAndShortcuts) {
   Drop({program.File("MT4 端末\\config\\accounts.ini")});
   EXPECT_EQ(conv->Config.MT4Path, terminal);
