@@ -149,8 +149,17 @@ TEST_F(SetupEndToEnd, InstallsIntoTheRunningTerminalAndStartsItAgain) {
   ASSERT_TRUE(
       e2e::WaitFor([&] { return (window = e2e::FindProcessWindow(setup.Id(), kSetupTitle)); }));
   {
+    // A second start from the same file ends at once; a copy elsewhere runs alongside.
     e2e::Program second(package_ + L"SetupQuorvex.exe", package_);
     EXPECT_EQ(second.WaitExit(15000), 1u);
+    const std::wstring other = SjisToWide(scratch_.Folder("other")) + L"\\SetupQuorvex.exe";
+    Copy(package_ + L"SetupQuorvex.exe", other);
+    e2e::Program copy(other, package_);
+    HWND copyWindow = nullptr;
+    EXPECT_TRUE(e2e::WaitFor(
+        [&] { return (copyWindow = e2e::FindProcessWindow(copy.Id(), kSetupTitle)); }));
+    if (copyWindow) PostMessageW(copyWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copy.WaitExit(15000), 0u);
   }
 
   HWND start = e2e::FindChild(window, L"Button", L"START");

@@ -132,7 +132,13 @@ TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   const std::string data = MakeDataFolder(Install(), "W1");
   ShipPackage();
   scratch.File("appdata\\MetaQuotes\\Terminal\\W1\\MQL4\\Experts\\PelmorarStd.ex4", "old expert");
+  bool startEnabledMeanwhile = false;
+  answer = [&](const ShownMessage& m) {
+    startEnabledMeanwhile = startEnabledMeanwhile || form().cmdSTART.Enabled();
+    return (m.flags & MB_YESNO) == MB_YESNO ? IDYES : IDOK;
+  };
   PressStart();
+  EXPECT_FALSE(startEnabledMeanwhile);
 
   EXPECT_EQ(Captions(), (std::vector<std::string>{"準備ＯＫ？", "メタトレーダー４再起動？",
                                                   "上書きの確認！", "セットアップ終了しますか？"}));

@@ -2,6 +2,7 @@
 // files beside the program.
 #include "common/win/codepage.h"
 #include "tests/windows/setup/setup_fixture.h"
+#include "ui/app.h"
 
 namespace {
 
@@ -74,6 +75,24 @@ TEST_F(SetupWalkTest, ExpertFilesListedThreeLevelsDownFilesBeforeSubfolders) {
   EXPECT_EQ(form().SetupFileList, p + "PelmorarStd.ex4,Experts\r\n" + p +
                                       "1\\PelmoraStd108.dll,Libraries\r\n" + p +
                                       "1\\2\\3\\Level3.dll,Libraries\r\n");
+}
+
+TEST_F(SetupTest, CentredOnTheWorkAreaAndTopMostAsTheBoxSays) {
+  const RECT area = ui::DesktopWorkArea();
+  EXPECT_EQ(form().Left(), (area.right - area.left - 310) / 2);
+  EXPECT_EQ(form().Top(), (area.bottom - area.top - 213) / 2);
+  EXPECT_TRUE(form().PsapiLoaded);
+  EXPECT_EQ(form().WindowsFolder.back(), '\\');
+
+  form().Show();
+  form().Repaint();
+  EXPECT_TRUE(form().TopMost());
+  form().chk_FrontMost.SetChecked(false);
+  EXPECT_FALSE(form().TopMost());
+  form().Repaint();  // painting keeps to the box
+  EXPECT_FALSE(form().TopMost());
+  form().chk_FrontMost.SetChecked(true);
+  EXPECT_TRUE(form().TopMost());
 }
 
 }  // namespace
