@@ -3,13 +3,14 @@
 #   wine-dpi-launch.sh BITS DPI PREFIX PROGRAM [ARGS...]
 # The prefix is the test's own (the shared one stays at 96 DPI for every other test) and gets
 # LogPixels = DPI before the program starts; the program finds the DPI in QX_EXPECT_DPI. The
-# X display of a running session is reused, the wineserver is this prefix's own.
+# session is the prefix's own too: its wineserver and, where the caller's display is our Xvfb,
+# an Xvfb of its own set up the same way.
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 bits="$1" dpi="$2" prefix="$3"
 shift 3
 export QX_WINE_BITS="$bits" WINEPREFIX="$prefix"
-unset QX_WINE_SESSION QX_XVFB_PID WINELOADER
+unset QX_WINE_SESSION WINELOADER
 # shellcheck source=../scripts/wine-env
 source "$here/../scripts/wine-env"
 wine_session_start >/dev/null
