@@ -17,16 +17,31 @@ function(qx_target target)
 endfunction()
 
 # A test program: one ctest entry, run under Wine in the Windows build (the toolchain's
-# emulator), always with a time limit.
+# emulator), always with a time limit. WEB_FILES (URLPATH=LOCALPATH items, may be empty) runs
+# it beside the local test web server (tests/tools/http_test_server.py), which serves those
+# files besides its own answers and stops with the test.
 function(qx_add_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WEB_SERVER" "TIMEOUT" "SOURCES;LIBS;WEB_FILES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   qx_target(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(T_WEB_SERVER)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    set(files)
+    foreach(item ${T_WEB_FILES})
+      list(APPEND files --file ${item})
+    endforeach()
+    math(EXPR lifetime "${T_TIMEOUT} - 10")
+    add_test(NAME ${name}
+             COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/tools/http_test_server.py
+                     --lifetime ${lifetime} ${files} -- ${CMAKE_CROSSCOMPILING_EMULATOR}
+                     $<TARGET_FILE:${name}> --gtest_brief=1)
+  else()
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
 

@@ -20,6 +20,10 @@ std::wstring FolderOf(const std::wstring& path) {
 
 }  // namespace
 
+void ReportFileError() {
+  ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
+}
+
 bool FileExists(const std::string& path) {
   const DWORD a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
@@ -74,15 +78,32 @@ std::string ReadTextFile(const std::string& path) {
   return buffer;
 }
 
+std::wstring NewFileBeside(const std::wstring& target) {
+  wchar_t temp[MAX_PATH + 1] = {};
+  if (target.empty() || !GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temp)) return {};
+  return temp;
+}
+
+bool ReplaceFileBy(const std::wstring& finished, const std::wstring& target) {
+  // A read-only or hidden old file would refuse to be replaced on some systems.
+  const DWORD old = GetFileAttributesW(target.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
+    SetFileAttributesW(target.c_str(), old & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  const bool ok = MoveFileExW(finished.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (!ok && old != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), old);
+  return ok;
+}
+
 bool WriteTextFile(const std::string& text, const std::string& path, bool hidden) {
   const std::wstring target = SjisToWide(path);
   if (target.empty()) return false;
-  wchar_t temp[MAX_PATH + 1] = {};
-  if (!GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temp)) return false;
+  const std::wstring temp = NewFileBeside(target);
+  if (temp.empty()) return false;
 
   bool ok = false;
-  HANDLE file =
-      CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     DWORD written = 0;
     ok = text.empty() ||
@@ -91,15 +112,8 @@ bool WriteTextFile(const std::string& text, const std::string& path, bool hidden
     ok = FlushFileBuffers(file) && ok;
     ok = CloseHandle(file) && ok;
   }
-  if (ok && hidden) ok = SetFileAttributesW(temp, FILE_ATTRIBUTE_HIDDEN) != 0;
-  if (ok) {
-    // A read-only or hidden old file would refuse to be replaced on some systems.
-    const DWORD old = GetFileAttributesW(target.c_str());
-    if (old != INVALID_FILE_ATTRIBUTES && (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN)))
-      SetFileAttributesW(target.c_str(), old & ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
-    ok = MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok && old != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), old);
-  }
-  if (!ok) DeleteFileW(temp);
+  if (ok && hidden) ok = SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_HIDDEN) != 0;
+  if (ok) ok = ReplaceFileBy(temp, target);
+  if (!ok) DeleteFileW(temp.c_str());
   return ok;
 }

@@ -7,6 +7,9 @@ inline constexpr char kFileErrorText[] =
     "Can't perform one of the following file operations: Open, Seek, Read, Close.";
 inline constexpr char kFileErrorCaption[] = "File Error";
 
+// The "File Error" box (OK and Cancel; the answer changes nothing).
+void ReportFileError();
+
 bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);  // a folder
 bool DeleteFileAt(const std::string& path);
@@ -19,6 +22,14 @@ void ReportFileError();
 // The whole content up to its first NUL; empty when the file does not exist. A file that
 // exists but cannot be read shows the "File Error" box and gives the empty text.
 std::string ReadTextFile(const std::string& path);
+
+// A new empty file with a unique name in the folder of `target`, where the new content of the
+// target is written before it takes the target's place; empty when none can be made there.
+std::wstring NewFileBeside(const std::wstring& target);
+// Puts the finished file `finished` in the place of `target` in one step (a read-only or hidden
+// old target goes too); on failure the target stays as it was and `finished` is left for the
+// caller to remove.
+bool ReplaceFileBy(const std::wstring& finished, const std::wstring& target);
 
 // Replaces the file by the bytes of the text. The new text goes to a temporary file in the
 // same folder first and then replaces the old file in one step, so a failed write leaves the

@@ -1,0 +1,21 @@
+// The parts of a web address that a download connects with: the scheme decides the port and
+// whether the request goes over TLS, and an explicit port wins.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace console {
+
+struct UrlParts {
+  bool secure = false;  // https: TLS on the connection
+  uint16_t port = 80;
+  std::string host;
+  std::string object = "/";  // the path asked for, always starting with "/"
+};
+
+// False when the address has no "://", no host, a scheme other than http or https (any case),
+// or a port that is not a number from 1 to 65535. An address without a path asks for "/".
+bool SplitUrl(const std::string& url, UrlParts& parts);
+
+}  // namespace console

@@ -1,0 +1,263 @@
+#include "console/web_fetch.h"
+
+#include <wininet.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "common/text.h"
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+#include "console/convert.h"
+#include "console/core/url_parts.h"
+#include "console/startup_files.h"
+#include "ui/app.h"
+
+namespace {
+
+constexpr DWORD kChunkSize = 1024;
+
+WebSite& Site() {
+  static WebSite site;
+  return site;
+}
+
+bool IsSuccess(DWORD status) {
+  return status >= 200 && status < 300;
+}
+
+// Ours unless the system's limit is already shorter: a server that never answers must not
+// freeze the window for good.
+void LimitWaits(HINTERNET handle) {
+  const WebSite& site = CurrentWebSite();
+  const std::pair<DWORD, DWORD> limits[] = {
+      {INTERNET_OPTION_CONNECT_TIMEOUT, site.connectTimeoutMs},
+      {INTERNET_OPTION_SEND_TIMEOUT, site.sendTimeoutMs},
+      {INTERNET_OPTION_RECEIVE_TIMEOUT, site.receiveTimeoutMs},
+  };
+  for (auto [option, limit] : limits) {
+    DWORD current = 0;
+    DWORD size = sizeof current;
+    if (InternetQueryOptionW(handle, option, &current, &size) && current != 0 && current <= limit)
+      continue;
+    InternetSetOptionW(handle, option, &limit, sizeof limit);
+  }
+}
+
+// One GET: the internet handle, the connection and the request, closed in reverse order when
+// it goes. The scheme and port of the URL are honoured, so https never goes out in plain text.
+class HttpGet {
+ public:
+  explicit HttpGet(const std::string& agent) {
+    internet_ =
+        InternetOpenW(SjisToWide(agent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    if (internet_) LimitWaits(internet_);
+  }
+  ~HttpGet() {
+    InternetCloseHandle(request_);
+    InternetCloseHandle(connection_);
+    InternetCloseHandle(internet_);
+  }
+  HttpGet(const HttpGet&) = delete;
+  HttpGet& operator=(const HttpGet&) = delete;
+
+  // Connects, opens the request and sends it; true when the server answered.
+  bool Send(const std::string& url, DWORD flags) {
+    console::UrlParts parts;
+    if (!internet_ || !console::SplitUrl(url, parts)) return false;
+    connection_ = InternetConnectW(internet_, SjisToWide(parts.host).c_str(), parts.port, nullptr,
+                                   nullptr, INTERNET_SERVICE_HTTP, 0, 0);
+    if (!connection_) return false;
+    LimitWaits(connection_);
+    if (parts.secure) flags |= INTERNET_FLAG_SECURE;
+    request_ = HttpOpenRequestW(connection_, L"GET", SjisToWide(parts.object).c_str(), nullptr,
+                                nullptr, nullptr, flags, 0);
+    if (!request_) return false;
+    LimitWaits(request_);
+    return HttpSendRequestW(request_, nullptr, 0, nullptr, 0) != 0;
+  }
+
+  bool Succeeded() const {
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    return HttpQueryInfoW(request_, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                          nullptr) &&
+           IsSuccess(status);
+  }
+
+  // The Content-Length the server announced; false when it gave none (or no number).
+  bool ContentLength(uint64_t& length) const {
+    wchar_t text[kChunkSize / sizeof(wchar_t)] = {};
+    DWORD size = sizeof text;
+    if (!HttpQueryInfoW(request_, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return false;
+    length = 0;
+    int digits = 0;
+    for (const wchar_t* c = text; *c; ++c, ++digits) {
+      if (*c < L'0' || *c > L'9' || digits >= 18) return false;
+      length = length * 10 + static_cast<uint64_t>(*c - L'0');
+    }
+    return digits > 0;
+  }
+
+  // Up to kChunkSize bytes; false when the read failed.
+  bool Read(char* buffer, DWORD& got) {
+    got = 0;
+    return InternetReadFile(request_, buffer, kChunkSize, &got) != 0;
+  }
+
+ private:
+  HINTERNET internet_ = nullptr;
+  HINTERNET connection_ = nullptr;
+  HINTERNET request_ = nullptr;
+};
+
+// The main window's bar, shown from the first byte to the end of a download.
+class DownloadBar {
+ public:
+  explicit DownloadBar(uint64_t length) : bar_(conv ? &conv->ProgressBar1 : nullptr) {
+    if (!bar_) return;
+    bar_->Show();
+    bar_->SetMax(static_cast<int>(length < 0x7FFFFFFF ? length : 0x7FFFFFFF));
+    bar_->SetMin(0);
+    bar_->SetStep(1);
+    bar_->SetPosition(0);  // a second download starts from the left again
+  }
+  ~DownloadBar() {
+    if (bar_) bar_->Hide();
+  }
+  DownloadBar(const DownloadBar&) = delete;
+  DownloadBar& operator=(const DownloadBar&) = delete;
+
+  // No messages are let through during a download: the bar is repainted directly.
+  void Advance(DWORD bytes) {
+    if (!bar_) return;
+    bar_->StepBy(static_cast<int>(bytes));
+    bar_->Repaint();
+  }
+
+ private:
+  ui::ProgressBar* bar_;
+};
+
+// The new content of a target, written beside it and put in its place only when complete.
+// Removed when it goes without having been put in place.
+class PartFile {
+ public:
+  explicit PartFile(const std::string& target) : target_(SjisToWide(target)) {
+    path_ = NewFileBeside(target_);
+    if (path_.empty()) return;
+    file_ = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  ~PartFile() {
+    Close();
+    if (!path_.empty()) DeleteFileW(path_.c_str());
+  }
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+
+  bool Opened() const { return file_ != INVALID_HANDLE_VALUE; }
+
+  bool Write(const char* data, DWORD size) {
+    DWORD written = 0;
+    return size == 0 || (WriteFile(file_, data, size, &written, nullptr) && written == size);
+  }
+
+  bool PutInPlace() {
+    if (!Close() || !ReplaceFileBy(path_, target_)) return false;
+    path_.clear();
+    return true;
+  }
+
+ private:
+  bool Close() {
+    if (file_ == INVALID_HANDLE_VALUE) return true;
+    const bool ok = CloseHandle(file_) != 0;
+    file_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+  std::wstring target_;
+  std::wstring path_;
+  HANDLE file_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+const WebSite& CurrentWebSite() {
+  return Site();
+}
+
+WebSiteOverride::WebSiteOverride(WebSite site) : saved_(std::exchange(Site(), std::move(site))) {}
+
+WebSiteOverride::~WebSiteOverride() {
+  Site() = std::move(saved_);
+}
+
+std::string SiteRoot() {
+  return CurrentWebSite().root;
+}
+
+bool IsSiteReachable() {
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  bool reachable = false;
+  {
+    HttpGet probe(kProbeAgent);
+    reachable = probe.Send(SiteRoot() + "soft/", INTERNET_FLAG_RELOAD);
+  }
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  return reachable;
+}
+
+std::string HttpGetText(const std::string& url, const std::string& agent) {
+  std::string text;
+  {
+    HttpGet get(agent);
+    ui::ProcessMessages();
+    if (get.Send(url, INTERNET_FLAG_RELOAD) && get.Succeeded()) {
+      char chunk[kChunkSize + 1];
+      DWORD got = 0;
+      while (get.Read(chunk, got) && got > 0) {
+        chunk[got] = '\0';
+        text += chunk;
+        ui::ProcessMessages();
+      }
+    }
+  }
+  ui::ProcessMessages();
+  return text;
+}
+
+int DownloadFile(const std::string& targetPath, const std::string& url) {
+  HttpGet get(kDownloadAgent);
+  if (!get.Send(url, 0) || !get.Succeeded()) return -1;
+  uint64_t announced = 0;
+  const bool lengthKnown = get.ContentLength(announced);
+  DownloadBar bar(lengthKnown ? announced : 0);
+
+  EnsureFolder(PathPiece(1, "\\", targetPath));
+  PartFile file(targetPath);
+  if (!file.Opened()) {
+    ReportFileError();
+    return -1;
+  }
+  char chunk[kChunkSize + 1];
+  uint64_t total = 0;
+  for (;;) {
+    DWORD got = 0;
+    if (!get.Read(chunk, got)) return -1;
+    if (got == 0) break;
+    if (!file.Write(chunk, got)) {
+      ReportFileError();
+      return -1;
+    }
+    total += got;
+    bar.Advance(got);
+  }
+  if (lengthKnown && total != announced) return -1;
+  if (!file.PutInPlace()) {
+    ReportFileError();
+    return -1;
+  }
+  return 0;
+}

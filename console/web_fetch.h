@@ -1,0 +1,60 @@
+// The console's link to its web server: a reachability probe, a text fetch and a file download
+// over the system's HTTP client. Every call opens its own handles and closes them before it
+// returns; nothing is cached between calls. All run on the window thread and block it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The maker's web server. Every server path of the console is appended to it.
+inline constexpr char kSiteRoot[] = "https://www.quorvex.example/";
+
+// Agent names, one per use.
+inline constexpr char kProbeAgent[] = "VQuorvexStd";          // IsSiteReachable
+inline constexpr char kServerListAgent[] = "VQuorvexStdGet";  // Revision.txt and News.txt
+inline constexpr char kDownloadAgent[] = "PlodaQuorvexGet";   // Version.txt and every download
+
+// Where the server is and how long a call may wait for it. The system's own limits stay where
+// they are shorter. Tests point the root at their own server.
+struct WebSite {
+  std::string root = kSiteRoot;
+  DWORD connectTimeoutMs = 15000;
+  DWORD sendTimeoutMs = 30000;
+  DWORD receiveTimeoutMs = 30000;
+};
+
+const WebSite& CurrentWebSite();
+
+// Replaces the web site for one scope (tests).
+class WebSiteOverride {
+ public:
+  explicit WebSiteOverride(WebSite site);
+  ~WebSiteOverride();
+  WebSiteOverride(const WebSiteOverride&) = delete;
+  WebSiteOverride& operator=(const WebSiteOverride&) = delete;
+
+ private:
+  WebSite saved_;
+};
+
+// The server's root address, ending in "/".
+std::string SiteRoot();
+
+// True when the server answers a request for its "soft/" folder, whatever the answer is.
+// Shows the hourglass meanwhile.
+bool IsSiteReachable();
+
+// The body of the answer to a GET of the URL (fetched from the server, never from a cache),
+// each 1024-byte chunk taken up to its first NUL byte. Empty when the server cannot be reached
+// or answers with anything but success: an error page is never taken for a server list.
+// Lets queued window messages through while it reads.
+std::string HttpGetText(const std::string& url, const std::string& agent);
+
+// Downloads the URL into the file at targetPath, creating its folder chain, with the main
+// window's progress bar shown while it runs. The body goes into a new file beside the target
+// and takes the target's place only when all of it arrived and was written: 0 then. -1 when
+// the server cannot be reached, answers with anything but success, or the body is cut short;
+// the target then stays as it was. A target that cannot be written shows the "File Error" box
+// and gives -1 as well.
+int DownloadFile(const std::string& targetPath, const std::string& url);

@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""A small web server for the tests, on 127.0.0.1 only, with the answers the tests need.
+
+    http_test_server.py [--lifetime S] [--file URLPATH=LOCALPATH]... -- COMMAND...
+
+Runs COMMAND with QX_TEST_SITE set to the server's root address (http://127.0.0.1:PORT/),
+stops serving when COMMAND ends and exits with its exit code. COMMAND is stopped after
+--lifetime seconds (default 600), so the server never outlives a test run. Without a
+COMMAND it prints the address and serves for --lifetime seconds.
+
+Paths:
+    /text/N          N bytes of numbered lines "000000\\n000001\\n...", with Content-Length
+    /bytes/N         N bytes, byte i being i % 251 (NUL bytes included), with Content-Length
+    /nolength/N      the bytes of /bytes/N without Content-Length; the connection closes after
+    /short/N         announces N bytes of /bytes/N, sends the first half and closes
+    /slow/S/N        waits S seconds (at most 60), then answers like /bytes/N
+    /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
+    /soft/           a small page (the server's folder that the reachability probe opens)
+    a --file path    that file's bytes
+    anything else    404 with a small HTML page
+"""
+
+import argparse
+import http.server
+import os
+import subprocess
+import sys
+import threading
+import time
+
+MAX_BODY = 64 * 1024 * 1024
+
+
+def text_body(n):
+    lines = (b"%06d\n" % i for i in range(n // 7 + 1))
+    return b"".join(lines)[:n]
+
+
+def byte_body(n):
+    return bytes(i % 251 for i in range(n))
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    # HTTP/1.0: one answer per connection, so a body without Content-Length ends with it.
+    protocol_version = "HTTP/1.0"
+    files = {}
+
+    def log_message(self, *args):
+        pass
+
+    def answer(self, body, status=200, length=True, sent=None, pause=0):
+        self.send_response(status)
+        self.send_header("Content-Type", "application/octet-stream")
+        if length:
+            self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        body = body if sent is None else body[:sent]
+        step = 1024 if pause else max(len(body), 1)
+        for start in range(0, len(body), step):
+            self.wfile.write(body[start:start + step])
+            self.wfile.flush()
+            time.sleep(pause)
+
+    def not_found(self):
+        self.answer(b"<html><body><h1>404 Not Found</h1></body></html>\n", status=404)
+
+    def do_GET(self):
+        parts = self.path.split("?")[0].strip("/").split("/")
+        try:
+            numbers = [int(p) for p in parts[1:]]
+        except ValueError:
+            numbers = None
+        size = numbers[-1] if numbers else -1
+        kind = parts[0]
+        if self.path.lstrip("/") in self.files:
+            with open(self.files[self.path.lstrip("/")], "rb") as f:
+                self.answer(f.read())
+        elif self.path == "/soft/":
+            self.answer(b"<html><body>soft</body></html>\n")
+        elif not numbers or not 0 <= size <= MAX_BODY:
+            self.not_found()
+        elif kind == "text" and len(numbers) == 1:
+            self.answer(text_body(size))
+        elif kind == "bytes" and len(numbers) == 1:
+            self.answer(byte_body(size))
+        elif kind == "nolength" and len(numbers) == 1:
+            self.answer(byte_body(size), length=False)
+        elif kind == "short" and len(numbers) == 1:
+            self.answer(byte_body(size), sent=size // 2)
+        elif kind == "trickle" and len(numbers) == 1:
+            self.answer(byte_body(size), pause=0.1)
+        elif kind == "slow" and len(numbers) == 2:
+            time.sleep(min(numbers[0], 60))
+            self.answer(byte_body(size))
+        else:
+            self.not_found()
+
+
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        pass  # a client that gave up (a test of time-outs) is no error of the server
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--lifetime", type=float, default=600)
+    parser.add_argument("--file", action="append", default=[], metavar="URLPATH=LOCALPATH")
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    args = parser.parse_args()
+    for item in args.file:
+        url, _, local = item.partition("=")
+        Handler.files[url.lstrip("/")] = local
+    command = args.command[1:] if args.command[:1] == ["--"] else args.command
+
+    server = Server(("127.0.0.1", 0), Handler)
+    root = "http://127.0.0.1:%d/" % server.server_address[1]
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        if not command:
+            print(root, flush=True)
+            time.sleep(args.lifetime)
+            return 0
+        env = dict(os.environ, QX_TEST_SITE=root)
+        try:
+            return subprocess.run(command, env=env, timeout=args.lifetime).returncode
+        except subprocess.TimeoutExpired:
+            print("http_test_server: %s still ran after %g s; stopped" % (command[0], args.lifetime),
+                  file=sys.stderr)
+            return 124
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

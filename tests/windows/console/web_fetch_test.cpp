@@ -1,0 +1,142 @@
+// The console's web calls against the local test server: texts, downloads with the progress
+// bar, error pages, broken and unwritable downloads, time-outs and unreachable servers.
+#include "console/web_fetch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+#include "tests/windows/config/test_files.h"
+#include "tests/windows/console/console_fixture.h"
+#include "tests/windows/console/web_test_site.h"
+
+namespace {
+
+// Numbered lines "000000\n000001\n...", cut at n bytes, as the server's /text/N sends them.
+std::string ServerText(size_t n) {
+  std::string text;
+  char line[16];
+  for (int i = 0; text.size() < n; ++i) {
+    snprintf(line, sizeof line, "%06d\n", i);
+    text += line;
+  }
+  return text.substr(0, n);
+}
+
+// Every byte of the file (NUL bytes included); "<none>" when there is no file.
+std::string FileBytes(const std::string& path) {
+  HANDLE h = CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "<none>";
+  std::string bytes;
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+  CloseHandle(h);
+  return bytes;
+}
+
+// The names in a folder (files and folders, without "." and "..").
+int EntriesIn(const std::string& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW(SjisToWide(folder + "*").c_str(), &found);
+  int n = 0;
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") ++n;
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+  return n;
+}
+
+class WebFetchTest : public ConsoleTest {
+ protected:
+  TestSite site_;
+  ScratchFolder folder_{"qxweb"};
+  std::string Root() const { return SiteRoot(); }
+  std::string Target(const std::string& name = "file.bin") const { return folder_.path() + name; }
+};
+
+TEST_F(WebFetchTest, TextArrivesWholeAndInOrder) {
+  EXPECT_EQ(HttpGetText(Root() + "text/3000", kServerListAgent), ServerText(3000));
+  EXPECT_EQ(HttpGetText(Root() + "text/0", kDownloadAgent), "");
+}
+
+TEST_F(WebFetchTest, ErrorPagesAndDeadServersGiveNoText) {
+  EXPECT_EQ(HttpGetText(Root() + "soft/Attestation/VQuorvexStd/Version.txt", kDownloadAgent), "");
+  EXPECT_EQ(HttpGetText(std::string(kRefusingRoot) + "text/10", kDownloadAgent), "");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WebFetchTest, ReachabilityProbe) {
+  EXPECT_TRUE(IsSiteReachable());
+  WebSiteOverride away({.root = kRefusingRoot});
+  EXPECT_FALSE(IsSiteReachable());
+}
+
+TEST_F(WebFetchTest, SlowServerRunsIntoTheTimeOut) {
+  // The server waits 5 s before answering; with a 1 s limit the call gives up.
+  WebSiteOverride impatient({.root = Root(), .receiveTimeoutMs = 1000});
+  EXPECT_EQ(HttpGetText(Root() + "slow/5/10", kServerListAgent), "");
+  EXPECT_EQ(DownloadFile(Target(), Root() + "slow/5/10"), -1);
+  EXPECT_FALSE(FileExists(Target()));
+}
+
+TEST_F(WebFetchTest, DownloadWritesTheBodyWithTheBar) {
+  ASSERT_EQ(DownloadFile(Target(), Root() + "bytes/5000"), 0);
+  EXPECT_EQ(FileBytes(Target()), ServerBytes(5000));
+  EXPECT_EQ(conv->ProgressBar1.Max(), 5000);
+  EXPECT_EQ(conv->ProgressBar1.Position(), 5000);
+  EXPECT_FALSE(conv->ProgressBar1.Visible());
+  EXPECT_EQ(EntriesIn(folder_.path()), 1);  // nothing left beside it
+
+  // An empty body makes an empty file; without Content-Length the bar's maximum is 0.
+  ASSERT_EQ(DownloadFile(Target("empty.bin"), Root() + "bytes/0"), 0);
+  EXPECT_EQ(FileBytes(Target("empty.bin")), "");
+  ASSERT_EQ(DownloadFile(Target("nolength.bin"), Root() + "nolength/3000"), 0);
+  EXPECT_EQ(conv->ProgressBar1.Max(), 0);
+  EXPECT_EQ(FileBytes(Target("nolength.bin")), ServerBytes(3000));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WebFetchTest, BrokenDownloadsLeaveTheTargetAsItWas) {
+  const std::string old = folder_.File("file.bin", "old content");
+  EXPECT_EQ(DownloadFile(old, Root() + "short/4000"), -1);
+  EXPECT_EQ(FileBytes(old), "old content");
+  EXPECT_EQ(DownloadFile(old, Root() + "missing.lzh"), -1);
+  EXPECT_EQ(FileBytes(old), "old content");
+  EXPECT_EQ(DownloadFile(Target("new.bin"), Root() + "missing.lzh"), -1);
+  EXPECT_EQ(DownloadFile(Target("new.bin"), std::string(kRefusingRoot) + "bytes/10"), -1);
+  // Asked for over https, the plain-text server is never sent the request in the clear.
+  std::string secure = Root();
+  secure.replace(0, 4, "https");
+  EXPECT_EQ(DownloadFile(Target("new.bin"), secure + "bytes/10"), -1);
+  EXPECT_EQ(EntriesIn(folder_.path()), 1);
+  EXPECT_FALSE(conv->ProgressBar1.Visible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WebFetchTest, TargetsReadOnlyInNewFoldersAndUnwritable) {
+  const std::string readOnly = folder_.File("ro.bin", "old");
+  SetFileAttributesW(SjisToWide(readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(DownloadFile(readOnly, Root() + "text/20"), 0);
+  EXPECT_EQ(FileBytes(readOnly), ServerText(20));
+
+  const std::string deep = folder_.path() + "a\\b\\設定\\deep.txt";
+  EXPECT_EQ(DownloadFile(deep, Root() + "text/30"), 0);
+  EXPECT_EQ(FileBytes(deep), ServerText(30));
+  EXPECT_TRUE(messages.empty());
+
+  // A folder stands where the file should go.
+  const std::string blocked = folder_.Folder("blocked");
+  EXPECT_EQ(DownloadFile(blocked, Root() + "text/20"), -1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], kFileErrorText);
+  EXPECT_TRUE(FolderExists(blocked));
+  EXPECT_EQ(EntriesIn(folder_.path()), 3);  // ro.bin, a, blocked: no part file left behind
+}
+
+}  // namespace
