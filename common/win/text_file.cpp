@@ -20,10 +20,6 @@ std::wstring FolderOf(const std::wstring& path) {
 
 }  // namespace
 
-void ReportFileError() {
-  ShowMessageBox(GetActiveWindow(), kFileErrorText, kFileErrorCaption, MB_OKCANCEL);
-}
-
 bool FileExists(const std::string& path) {
   const DWORD a = Attributes(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

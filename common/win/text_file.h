@@ -7,16 +7,13 @@ inline constexpr char kFileErrorText[] =
     "Can't perform one of the following file operations: Open, Seek, Read, Close.";
 inline constexpr char kFileErrorCaption[] = "File Error";
 
-// The "File Error" box (OK and Cancel; the answer changes nothing).
-void ReportFileError();
-
 bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);  // a folder
 bool DeleteFileAt(const std::string& path);
 
 // The whole content, every byte; false when the file cannot be opened or read (nothing shown).
 bool ReadFileBytes(const std::string& path, std::string& bytes);
-// The "File Error" box of a file that exists but cannot be read.
+// The "File Error" box of a file that exists but cannot be read, or cannot be written.
 void ReportFileError();
 
 // The whole content up to its first NUL; empty when the file does not exist. A file that

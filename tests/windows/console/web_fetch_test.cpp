@@ -27,15 +27,8 @@ std::string ServerText(size_t n) {
 
 // Every byte of the file (NUL bytes included); "<none>" when there is no file.
 std::string FileBytes(const std::string& path) {
-  HANDLE h = CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "<none>";
   std::string bytes;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(h);
-  return bytes;
+  return ReadFileBytes(path, bytes) ? bytes : "<none>";
 }
 
 // The names in a folder (files and folders, without "." and "..").
