@@ -214,8 +214,10 @@ void Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (arrowUp || arrowDown) {
       const int w = r.right - r.left;
       const int h = r.bottom - r.top;
-      const int half = std::max(1, std::min(w / 2 - 2, h - 4));
-      const int tall = std::max(1, std::min(half, h - 4));
+      // Insets of a 96-DPI button, so the triangle keeps its proportions on any display.
+      const int inset = form_.Scale(2);
+      const int half = std::max(1, std::min(w / 2 - inset, h - 2 * inset));
+      const int tall = std::max(1, std::min(half, h - 2 * inset));
       const int cx = r.left + w / 2 + (pressed ? 1 : 0);
       const int cy = r.top + h / 2 + (pressed ? 1 : 0);
       POINT p[3];
