@@ -78,15 +78,15 @@ struct Answered {
 std::vector<Answered> AnswerUntilExit(const e2e::Program& program, DWORD ms) {
   std::vector<Answered> answered;
   const ULONGLONG end = GetTickCount64() + ms;
-  HWND last = nullptr;
   while (program.WaitExit(100) == 999 && GetTickCount64() < end) {
     HWND dialog = e2e::FindMessageBox(program.Id());
-    if (!dialog || dialog == last) continue;
+    if (!dialog) continue;
     HWND text = e2e::FindChild(dialog, L"Static", [](const std::wstring& t) { return !t.empty(); });
     answered.push_back({e2e::WindowText(dialog), text ? e2e::WindowText(text) : L""});
     HWND yes = GetDlgItem(dialog, IDYES);
     PostMessageW(yes ? yes : GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    last = dialog;
+    // The next box may come at once: this one must be gone before it is looked for.
+    e2e::WaitFor([&] { return !IsWindow(dialog); }, 5000);
   }
   return answered;
 }
