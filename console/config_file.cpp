@@ -39,7 +39,10 @@ void Tconv::WriteIni() {
   }
   // The set name as the settings window shows it now, whether or not it is open.
   const std::string setName = Setting ? Setting->cmbSetName.Text() : Config.LastSetName;
-  WriteTextFile(BuildIniText(Config, TrackBar1.Position(), setName), ExeFolder + kIniFileName);
+  // Silent as before: the file written last stays whole, and the next change or the close
+  // writes again.
+  static_cast<void>(
+      WriteTextFile(BuildIniText(Config, TrackBar1.Position(), setName), ExeFolder + kIniFileName));
 }
 
 void Tconv::tmrStartTimer() {

@@ -39,7 +39,8 @@ void Tconv::mnuReadMeClick() {
 
 void Tconv::mnuVERClick() {
   const std::string path = ExeFolder + kVersionPageName;
-  WriteTextFile(BuildVersionPage(OwnVersion), path, /*hidden=*/true);
+  // The page only mirrors the running version: an old page left in place still shows one.
+  static_cast<void>(WriteTextFile(BuildVersionPage(OwnVersion), path, /*hidden=*/true));
   ui::ProcessMessages();
   if (!frmVersion) return;
   frmVersion->wbINFO.Navigate(path, kNavigateFresh);

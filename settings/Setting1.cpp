@@ -333,10 +333,12 @@ void TSetting::SaveSet(const std::string& folder, const std::string& name,
   }
   if (FileExists(path) && AskYesNo(Handle(), OverwriteQuestion(name)) != IDYES) return;
   ControlsToTable();
-  // The new text replaces the file in one step: a failed write keeps the set that was there.
-  WriteTextFile(BuildSettingsFileText(SettingTable), path);
+  // The new text replaces the file in one step: a failed write keeps the set that was there,
+  // and the trader must know that the set on disk is not the one on screen.
+  const bool saved = WriteTextFile(BuildSettingsFileText(SettingTable), path);
   RefillSetNameList(folder);
   cmbSetName.SetText(name);
+  if (!saved) ShowPlainMessage(Handle(), NotSavedMessage(name));
 }
 
 void TSetting::LoadSet(const std::string& path) {

@@ -85,7 +85,8 @@ bool TForm1::InstallRun() {
   const setup::SetupReport report = CopySetupFiles();
   if (FileExists(TerminalExePath)) StartProgram(TerminalExePath, "");
   const std::string reportPath = ExeFolder + setup::kSetupReportFileName;
-  WriteTextFile(report.Text(), reportPath);
+  // Silent as the set-up has always been here: the report shown is whatever the file holds.
+  static_cast<void>(WriteTextFile(report.Text(), reportPath));
   ShowReport(reportPath);
   if (FileExists(ExeFolder + kIniFileName)) ConfigureTerminalPath();
   return Ask(setup::kFinished, MB_YESNO) == IDYES;

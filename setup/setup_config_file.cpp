@@ -9,7 +9,8 @@ void TForm1::LoadIniKeys() {
 }
 
 void TForm1::SaveProIni() {
-  WriteTextFile(setup::ProIniText(Config), ExeFolder + setup::kProIniFileName);
+  // Silent as the set-up has always been here; the console's own file is not touched.
+  static_cast<void>(WriteTextFile(setup::ProIniText(Config), ExeFolder + setup::kProIniFileName));
 }
 
 void TForm1::ConfigureTerminalPath() {

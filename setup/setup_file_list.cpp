@@ -30,7 +30,8 @@ void TForm1::CollectSetupFiles(std::string folder) {
 
 void TForm1::WriteSetupFileList() {
   // A list that cannot be written is not worth stopping for: the run goes on from memory.
-  WriteTextFile(SetupFileList, ExeFolder + setup::SetupListFileName(ProgramFileName));
+  static_cast<void>(
+      WriteTextFile(SetupFileList, ExeFolder + setup::SetupListFileName(ProgramFileName)));
 }
 
 std::vector<FolderEntry> TForm1::EnterWalkFolder(std::string& folder) {

@@ -30,5 +30,7 @@ bool ReplaceFileBy(const std::wstring& finished, const std::wstring& target);
 
 // Replaces the file by the bytes of the text. The new text goes to a temporary file in the
 // same folder first and then replaces the old file in one step, so a failed write leaves the
-// old file as it was (and no temporary file behind). Returns false on failure.
-bool WriteTextFile(const std::string& text, const std::string& path, bool hidden = false);
+// old file as it was (and no temporary file behind). Returns false on failure, which each
+// caller must weigh: a file the user asked for is worth a message, a by-product may not be.
+[[nodiscard]] bool WriteTextFile(const std::string& text, const std::string& path,
+                                 bool hidden = false);

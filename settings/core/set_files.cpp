@@ -47,6 +47,10 @@ std::string OverwriteQuestion(const std::string& setName) {
   return "この「設定名（" + setName + "）」を\n上書きしますか？\n";
 }
 
+std::string NotSavedMessage(const std::string& setName) {
+  return "この「設定名（" + setName + "）」を\n保存できませんでした\n";
+}
+
 std::string DeleteQuestion(const std::string& setName) {
   return "この「設定名（" + setName + "）」を\n削除しますか？\n";
 }

@@ -24,3 +24,5 @@ extern const char kMissingSetMessage[];
 extern const char kSetQuestionCaption[];
 std::string OverwriteQuestion(const std::string& setName);
 std::string DeleteQuestion(const std::string& setName);
+// Said when the set file could not be written (the file that was there is kept).
+std::string NotSavedMessage(const std::string& setName);

@@ -28,9 +28,9 @@ TEST(OrderRoad, BuyReachesTheTerminalAndItsCountRefusesASell) {
   const std::wstring log = terminalFolder + L"terminal-log.txt";
   DeleteFileW(log.c_str());
   // A configuration as after the first use, so that no first-use window gets in the way.
-  WriteTextFile(
+  ASSERT_TRUE(WriteTextFile(
       "ReadMe=1\r\nflgNotNews=1\r\nMT4Path=" + WideToSjis(terminalFolder) + "terminal.exe\r\n",
-      WideToSjis(consoleFolder) + "FxQuorvex.ini");
+      WideToSjis(consoleFolder) + "FxQuorvex.ini"));
 
   e2e::Program console(consoleFolder + L"TradeQuorvexStd.exe", consoleFolder);
   ASSERT_TRUE(console.Started());

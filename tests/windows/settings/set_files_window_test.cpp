@@ -121,7 +121,9 @@ TEST_F(SetFilesTest, FailedSaveKeepsTheSetThatWasThere) {
   answers_ = {IDYES};
   Save("held");
   CloseHandle(held);
-  ASSERT_EQ(messages_.size(), 1u);  // the overwrite question only
+  ASSERT_EQ(messages_.size(), 2u);  // the overwrite question, then what became of it
+  EXPECT_EQ(messages_[1].text, "この「設定名（held）」を\n保存できませんでした\n");
+  EXPECT_EQ(setting_->cmbSetName.Text(), "held");
   EXPECT_EQ(ReadTextFile(SetPath("held")), before);
   EXPECT_FALSE(TempFileLeft());
 }
@@ -139,10 +141,10 @@ TEST_F(SetFilesTest, ForbiddenCharacterRefusesTheSave) {
 }
 
 TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
-  WriteTextFile(
+  ASSERT_TRUE(WriteTextFile(
       "PelmorarSetting\r\nManualDataIndex=0\r\nTrailOrder=1\r\nNanpin1=1.2.3\r\n"
       "NpTp1=0.5.5\r\nRikakuBairits=0.8\r\nNpDepth2=--7\r\nManualDataIndex=1\r\nNanpin1=9\r\n",
-      SetPath("loaded"));
+      SetPath("loaded")));
   setting_->EditOf(kRowTrailMA).SetText("33");
   Load("loaded");
   EXPECT_TRUE(messages_.empty());
@@ -196,10 +198,10 @@ TEST_F(SetFilesTest, DeleteAsksAndEmptiesTheNameBox) {
 }
 
 TEST_F(SetFilesTest, ShowRefillsTheListFromDisk) {
-  WriteTextFile("", setFolder_ + "\\Alpha.STDT");
-  WriteTextFile("", setFolder_ + "\\Beta.stdt.bak");
+  ASSERT_TRUE(WriteTextFile("", setFolder_ + "\\Alpha.STDT"));
+  ASSERT_TRUE(WriteTextFile("", setFolder_ + "\\Beta.stdt.bak"));
   CreateDirectoryW(SjisToWide(setFolder_ + "\\sub").c_str(), nullptr);
-  WriteTextFile("", setFolder_ + "\\sub\\Inner.stdt");
+  ASSERT_TRUE(WriteTextFile("", setFolder_ + "\\sub\\Inner.stdt"));
   conv->Config.LastSetName = "Alpha";
   setting_->FormShow();
   EXPECT_EQ(ListedNames(), std::vector<std::string>{"Alpha"});
