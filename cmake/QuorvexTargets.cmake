@@ -19,9 +19,10 @@ endfunction()
 # A test program: one ctest entry, run under Wine in the Windows build (the toolchain's
 # emulator), always with a time limit. WEB_FILES (URLPATH=LOCALPATH items, may be empty) runs
 # it beside the local test web server (tests/tools/http_test_server.py), which serves those
-# files besides its own answers and stops with the test.
+# files besides its own answers and stops with the test; WEB_ROOT names a folder whose files it
+# serves as well, under their paths in it, so a test can change them as it runs.
 function(qx_add_test name)
-  cmake_parse_arguments(T "WEB_SERVER" "TIMEOUT" "SOURCES;LIBS;WEB_FILES" ${ARGN})
+  cmake_parse_arguments(T "WEB_SERVER" "TIMEOUT;WEB_ROOT" "SOURCES;LIBS;WEB_FILES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   qx_target(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
@@ -34,6 +35,9 @@ function(qx_add_test name)
     foreach(item ${T_WEB_FILES})
       list(APPEND files --file ${item})
     endforeach()
+    if(T_WEB_ROOT)
+      list(APPEND files --root ${T_WEB_ROOT})
+    endif()
     math(EXPR lifetime "${T_TIMEOUT} - 10")
     add_test(NAME ${name}
              COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/tools/http_test_server.py

@@ -169,6 +169,7 @@ Tconv::Tconv()
   cmdExecTerminal.onClick = [this] { cmdExecTerminalClick(); };
   tmrNowPrice.onTimer = [this] { tmrNowPriceTimer(); };
   tmrStart.onTimer = [this] { tmrStartTimer(); };
+  tmrNewsCheck.onTimer = [this] { tmrNewsCheckTimer(); };
 
   DragAcceptFiles(Handle(), TRUE);
   FormCreate();

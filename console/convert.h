@@ -9,7 +9,7 @@
 //   config_file.cpp      ReadIni, WriteIni, tmrStartTimer
 //   terminal_link.cpp    dropped files, the folder dialog, starting and closing the terminal
 //   help_menu.cpp        usage page, ReadMe, version window
-//   convert_stubs.cpp    handlers whose work comes with the news
+//   news_check.cpp       CheckNews, mnuNewsClick, tmrNewsCheckTimer
 #pragma once
 
 #include <windows.h>
@@ -114,12 +114,12 @@ class Tconv : public ui::Form {
   void mnuVERClick();
   void mnuReadMeClick();
 
-  // ---- News (convert_stubs.cpp for now) ----
-  void mnuNewsClick();
-
-  // ---- The web server's version notice ----
+  // ---- The web server: self-update, expert revisions, news ----
   std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check
   std::string UpdateArchiveUrl;   // archive address of the last notice; empty: the default
+  void CheckNews(bool manual);
+  void mnuNewsClick();
+  void tmrNewsCheckTimer();
 
   // ---- Controls, top to bottom ----
   ui::ProgressBar ProgressBar1;
@@ -177,6 +177,8 @@ class Tconv : public ui::Form {
   ui::Timer tmrStart{*this, {.interval = 1000, .enabled = true}};
   // Switched on by every closing of the splash.
   ui::Timer tmrRevCheck{*this, {.interval = 600000, .enabled = false}};
+  // Fires once, ten minutes after the start.
+  ui::Timer tmrNewsCheck{*this, {.interval = 600000, .enabled = true}};
 
  private:
   // The Shift rule: an order goes out only with Shift held or the no-Shift box ticked.

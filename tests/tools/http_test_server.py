@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """A small web server for the tests, on 127.0.0.1 only, with the answers the tests need.
 
-    http_test_server.py [--lifetime S] [--file URLPATH=LOCALPATH]... -- COMMAND...
+    http_test_server.py [--lifetime S] [--file URLPATH=LOCALPATH]... [--root FOLDER] -- COMMAND...
 
 Runs COMMAND with QX_TEST_SITE set to the server's root address (http://127.0.0.1:PORT/),
 stops serving when COMMAND ends and exits with its exit code. COMMAND is stopped after
@@ -17,6 +17,7 @@ Paths:
     /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
     /soft/           a small page (the server's folder that the reachability probe opens)
     a --file path    that file's bytes
+    a --root file    a file under the --root folder, by its path there (looked at first)
     anything else    404 with a small HTML page
 """
 
@@ -44,6 +45,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     # HTTP/1.0: one answer per connection, so a body without Content-Length ends with it.
     protocol_version = "HTTP/1.0"
     files = {}
+    root = None  # --root: a folder whose files are served under their own paths
 
     def log_message(self, *args):
         pass
@@ -72,7 +74,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
             numbers = None
         size = numbers[-1] if numbers else -1
         kind = parts[0]
-        if self.path.lstrip("/") in self.files:
+        in_root = self.root and os.path.join(self.root, *self.path.split("?")[0].strip("/").split("/"))
+        if in_root and os.path.isfile(in_root):
+            with open(in_root, "rb") as f:
+                self.answer(f.read())
+        elif self.path.lstrip("/") in self.files:
             with open(self.files[self.path.lstrip("/")], "rb") as f:
                 self.answer(f.read())
         elif self.path == "/soft/":
@@ -107,8 +113,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--lifetime", type=float, default=600)
     parser.add_argument("--file", action="append", default=[], metavar="URLPATH=LOCALPATH")
+    parser.add_argument("--root", metavar="FOLDER", help="also serve the files under FOLDER")
     parser.add_argument("command", nargs=argparse.REMAINDER)
     args = parser.parse_args()
+    Handler.root = args.root
     for item in args.file:
         url, _, local = item.partition("=")
         Handler.files[url.lstrip("/")] = local

@@ -2,21 +2,13 @@
 // sample ladder filled in, for looking at under Xvfb. Ends after the given seconds (default 20).
 #include <windows.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "console/convert.h"
 #include "settings/Setting1.h"
 #include "settings/core/setting_table.h"
+#include "tests/windows/screen_look.h"
 #include "ui/app.h"
-
-namespace {
-
-void CALLBACK EndLook(HWND, UINT, UINT_PTR, DWORD) {
-  PostQuitMessage(0);
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ui::InitUi();
@@ -39,7 +31,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   Setting->cmdEASettingClick();
   Setting->EditOf(LossRow(2)).SetText("25");  // not sent yet: turns yellow
 
-  const int seconds = std::atoi(commandLine) > 0 ? std::atoi(commandLine) : 20;
-  SetTimer(nullptr, 0, static_cast<UINT>(seconds) * 1000, EndLook);
-  return ui::RunMessageLoop();
+  return RunForLook(commandLine);
 }

@@ -1,0 +1,35 @@
+// The news check: once ten minutes after the start and whenever the trader asks from the menu.
+// A newer item than the last announced opens the news window, unless the trader asked it not
+// to open by itself.
+#include "common/win/seams.h"
+#include "console/News1.h"
+#include "console/convert.h"
+#include "console/core/server_notices.h"
+#include "console/web_fetch.h"
+
+void Tconv::mnuNewsClick() {
+  CheckNews(true);
+}
+
+void Tconv::tmrNewsCheckTimer() {
+  tmrNewsCheck.SetEnabled(false);
+  CheckNews(false);
+}
+
+void Tconv::CheckNews(bool manual) {
+  if (!IsSiteReachable() || !news) return;
+  const NewsList list = ReadNewsList(HttpGetText(SiteRoot() + kNewsIndexPath, kServerListAgent));
+  news->ListBox1.ClearItems();
+  for (const std::string& line : list.lines) news->ListBox1.AddItem(line);
+  if (list.noNews) {
+    if (manual) ShowPlainMessage(Handle(), "ニュースは有りません");
+    return;
+  }
+  // NewisionValue keeps what was read at the start: an item announced in this run still
+  // counts as newer for a later check of the same run.
+  const bool newer = NewsIdNumber(list.newest) > Config.NewisionValue;
+  if (!newer && !manual) return;
+  Config.Newision = list.newest;
+  if (!newer || Config.flgNotNews != "1") news->Show();
+  WriteIni();
+}
