@@ -36,9 +36,10 @@ inline uint16_t CrcOf(const std::string& data) {
   return lzh::Crc16(0, reinterpret_cast<const uint8_t*>(data.data()), data.size());
 }
 
-// A stored or folder member with a level 0 header; name as it is to be stored.
+// A stored or folder member with a level 0 header; name as it is to be stored. wrongCrc stores
+// a CRC that does not match the data (in a header whose checksum is right).
 inline std::string Level0(const std::string& name, const std::string& data,
-                          const std::string& method = "-lh0-") {
+                          const std::string& method = "-lh0-", bool wrongCrc = false) {
   std::string h = method;
   PutLe(h, static_cast<uint32_t>(data.size()), 4);  // packed
   PutLe(h, static_cast<uint32_t>(data.size()), 4);  // original
@@ -47,7 +48,7 @@ inline std::string Level0(const std::string& name, const std::string& data,
   h += '\0';                                        // level
   h += static_cast<char>(name.size());
   h += name;
-  PutLe(h, CrcOf(data), 2);
+  PutLe(h, CrcOf(data) ^ (wrongCrc ? 1 : 0), 2);
   uint8_t sum = 0;
   for (char c : h) sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(c));
   return std::string(1, static_cast<char>(h.size())) + static_cast<char>(sum) + h + data;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/win/codepage.h"
+#include "common/win/text_file.h"
 
 // A folder that did not exist before. Wine reuses process ids and a crashed run leaves its
 // folder behind, so the tick count is added and names are tried until the creation succeeds.
@@ -84,3 +85,23 @@ class ScratchFolder {
  private:
   std::string path_;
 };
+
+// Every byte of the file (NUL bytes included); "<none>" when there is no file.
+inline std::string FileBytes(const std::string& path) {
+  std::string bytes;
+  return ReadFileBytes(path, bytes) ? bytes : "<none>";
+}
+
+// How many files and folders a folder (given with its final "\") holds.
+inline int EntriesIn(const std::string& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE h = FindFirstFileW(SjisToWide(folder + "*").c_str(), &found);
+  int n = 0;
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") ++n;
+  } while (FindNextFileW(h, &found));
+  FindClose(h);
+  return n;
+}

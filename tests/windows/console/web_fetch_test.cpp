@@ -25,26 +25,6 @@ std::string ServerText(size_t n) {
   return text.substr(0, n);
 }
 
-// Every byte of the file (NUL bytes included); "<none>" when there is no file.
-std::string FileBytes(const std::string& path) {
-  std::string bytes;
-  return ReadFileBytes(path, bytes) ? bytes : "<none>";
-}
-
-// The names in a folder (files and folders, without "." and "..").
-int EntriesIn(const std::string& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE h = FindFirstFileW(SjisToWide(folder + "*").c_str(), &found);
-  int n = 0;
-  if (h == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") ++n;
-  } while (FindNextFileW(h, &found));
-  FindClose(h);
-  return n;
-}
-
 class WebFetchTest : public ConsoleTest {
  protected:
   TestSite site_;
