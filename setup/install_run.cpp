@@ -85,9 +85,9 @@ bool TForm1::InstallRun() {
   const setup::SetupReport report = CopySetupFiles();
   if (FileExists(TerminalExePath)) StartProgram(TerminalExePath, "");
   const std::string reportPath = ExeFolder + setup::kSetupReportFileName;
-  // Silent as the set-up has always been here: the report shown is whatever the file holds.
-  static_cast<void>(WriteTextFile(report.Text(), reportPath));
-  ShowReport(reportPath);
+  // A report that could not be written is not shown: the file would still hold an earlier
+  // run's report, which names files this run may not have copied.
+  if (WriteTextFile(report.Text(), reportPath)) ShowReport(reportPath);
   if (FileExists(ExeFolder + kIniFileName)) ConfigureTerminalPath();
   return Ask(setup::kFinished, MB_YESNO) == IDYES;
 }

@@ -211,6 +211,21 @@ TEST_F(InstallRunTest, RefusedHeldReadOnlyAndFolderlessFilesKeepTheOldAndAreRepo
   EXPECT_EQ(started.size(), 2u);
 }
 
+TEST_F(InstallRunTest, ReportThatCannotBeWrittenIsNotShown) {
+  FakeTerminal terminal(Install());
+  MakeDataFolder(Install(), "R1");
+  ShipPackage();
+  const std::string stale = scratch.File("pkg\\セットアップしたファイル.txt", "an earlier run");
+  HANDLE holder = CreateFileW(SjisToWide(stale).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  PressStart();
+  CloseHandle(holder);
+  EXPECT_EQ(ReadAll(stale), "an earlier run");
+  ASSERT_EQ(started.size(), 1u);  // the terminal again, but no Notepad
+  EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
+}
+
 TEST_F(InstallRunTest, ConfigurationAskedOnlyWhenTheConsoleNamesAnotherTerminal) {
   ShipPackage();
   MakeDataFolder(Install(), "C1");
