@@ -19,6 +19,8 @@ std::optional<std::string> SystemFolderBrowser(HWND owner, const std::string& ti
   wchar_t path[MAX_PATH] = {};
   if (!SHGetPathFromIDListW(items, path)) path[0] = L'\0';
   CoTaskMemFree(items);
+  // A folder whose path has no Shift-JIS form comes back with "?" for those characters, which
+  // no file name holds: the search then fails and says so.
   return WideToSjis(path);
 }
 

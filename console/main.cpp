@@ -5,12 +5,14 @@
 #include <exception>
 #include <memory>
 
+#include "common/win/folders.h"
 #include "common/win/seams.h"
 #include "common/win/single_instance.h"
 #include "console/News1.h"
 #include "console/Splash1.h"
 #include "console/Version.h"
 #include "console/convert.h"
+#include "console/startup_files.h"
 #include "settings/Setting1.h"
 #include "ui/app.h"
 
@@ -32,6 +34,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   ui::InitUi();
   SetApplicationTitle("トレードQuorvex");
+  if (!ExeFolderFitsShiftJis()) {
+    // Every file of the console lives beside it: rather than fail each one silently, say so.
+    ShowPlainMessage(nullptr, kFolderNotShiftJisText);
+    ReleaseSingleInstance(instance);
+    return 1;
+  }
   // Declared before the loop so the windows outlive it and go only as the program ends.
   std::unique_ptr<Tconv> mainWindow;
   std::unique_ptr<TfrmVersion> versionWindow;

@@ -22,7 +22,10 @@ bool ReadShortcut(const std::string& shortcutPath, std::string* target, std::str
   if (SUCCEEDED(hr) && target) {
     WIN32_FIND_DATAW found{};
     hr = link->GetPath(buffer, MAX_PATH, &found, SLGP_UNCPRIORITY);
-    *target = SUCCEEDED(hr) ? WideToSjis(buffer) : std::string();
+    // A target that cannot be written in Shift-JIS cannot be followed: it fails the read.
+    const std::optional<std::string> exact = WideToSjisExact(buffer);
+    if (SUCCEEDED(hr) && !exact) hr = E_FAIL;
+    *target = SUCCEEDED(hr) ? *exact : std::string();
   }
   if (SUCCEEDED(hr) && arguments) {
     buffer[0] = L'\0';

@@ -9,6 +9,10 @@
 
 inline constexpr char kRunMarkerPageName[] = "TradeQuorvex.htm";
 inline constexpr char kSetFolderName[] = "TradeQuorvex設定";
+inline constexpr char kFolderNotShiftJisText[] =
+    "プログラムのフォルダーのパスに日本語の文字コード（Shift-JIS）で表せない文字が"
+    "含まれているため起動できません。\n"
+    "フォルダー名を変更してから起動してください。";
 // The downloader a self-update leaves behind; removed when the main window is shown.
 inline constexpr char kDownloaderFileName[] = "ZqDL.exe";
 

@@ -33,13 +33,14 @@ FileSystemProbe SystemProbe() {
   return probe;
 }
 
-// The whole name of a dropped item, in Shift-JIS.
-std::string DroppedName(HDROP drop, UINT index) {
+// The whole name of a dropped item, in Shift-JIS; nothing when it cannot be written so (the
+// item then fails: a "?" or a look-alike would name another path).
+std::optional<std::string> DroppedName(HDROP drop, UINT index) {
   const UINT length = DragQueryFileW(drop, index, nullptr, 0);
   std::wstring name(length + 1, L'\0');
   DragQueryFileW(drop, index, name.data(), length + 1);
   name.resize(length);
-  return WideToSjis(name);
+  return WideToSjisExact(name);
 }
 
 // Gives the drop's memory back to the system on every way out, an exception included.
@@ -66,7 +67,8 @@ void Tconv::OnDropFiles(HDROP drop) {
     count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     const FileSystemProbe probe = SystemProbe();
     for (UINT i = 0; i < count && !found; ++i)
-      found = ResolveDroppedItem(DroppedName(drop, i), probe);
+      if (const std::optional<std::string> name = DroppedName(drop, i))
+        found = ResolveDroppedItem(*name, probe);
   }
   if (count == 0) return;
   if (found)

@@ -270,7 +270,10 @@ void TSetting::ScanSettingFiles(const std::string& folder, int depthLimit) {
   const HANDLE find = FindFirstFileW(SjisToWide(dir + "\\*.*").c_str(), &found);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = WideToSjis(found.cFileName);
+      // A name that cannot be written in Shift-JIS could be neither loaded nor deleted.
+      const std::optional<std::string> exact = WideToSjisExact(found.cFileName);
+      if (!exact) continue;
+      const std::string& name = *exact;
       std::string setName;
       if (name == "." || name == "..") continue;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)

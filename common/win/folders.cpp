@@ -14,10 +14,22 @@ std::string WithBackslash(std::string folder) {
 
 }  // namespace
 
-std::string GetExeFolder() {
-  const std::wstring path = SjisToWide(ProgramPath());
+namespace {
+
+std::wstring ExeFolderWide() {
+  const std::wstring path = ProgramPathWide();
   const size_t slash = path.find_last_of(L'\\');
-  return WithBackslash(WideToSjis(slash == std::wstring::npos ? L"" : path.substr(0, slash)));
+  return slash == std::wstring::npos ? L"" : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string GetExeFolder() {
+  return WithBackslash(WideToSjis(ExeFolderWide()));
+}
+
+bool ExeFolderFitsShiftJis() {
+  return WideToSjisExact(ExeFolderWide()).has_value();
 }
 
 std::string GetWindowsFolder() {

@@ -5,5 +5,8 @@
 
 // Folder of the running program file, ending in "\".
 std::string GetExeFolder();
+// Whether that folder's path can be written in Shift-JIS. Every file of the program lives
+// there; a path that cannot be written names other files or none.
+bool ExeFolderFitsShiftJis();
 // The Windows folder, ending in "\".
 std::string GetWindowsFolder();

@@ -7,11 +7,15 @@ std::string SingleInstanceName(const std::string& programPath) {
   return ReplaceAll(ReplaceAll(ReplaceAll(programPath, "\\", "-"), ":", ""), ".", "_");
 }
 
-std::string ProgramPath() {
+std::wstring ProgramPathWide() {
   std::wstring buffer(32768, L'\0');
   const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
   buffer.resize(n);
-  return WideToSjis(buffer);
+  return buffer;
+}
+
+std::string ProgramPath() {
+  return WideToSjis(ProgramPathWide());
 }
 
 HANDLE ClaimSingleInstance() {

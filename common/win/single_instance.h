@@ -9,7 +9,8 @@
 // becomes "_" (C:\Tools\Console.exe gives C-Tools-Console_exe).
 std::string SingleInstanceName(const std::string& programPath);
 
-// Full path of the running program file (Shift-JIS).
+// Full path of the running program file, as the system gives it and in Shift-JIS.
+std::wstring ProgramPathWide();
 std::string ProgramPath();
 
 // Creates the owned mutex; nullptr when the creation reports any error (another instance

@@ -13,9 +13,9 @@ namespace {
 constexpr char kWrongFolder[] = "そのフォルダーは正しくありません！！";
 
 // What the shell hands to a window when files are dropped on it.
-HGLOBAL MakeDrop(const std::vector<std::string>& names) {
+HGLOBAL MakeDropWide(const std::vector<std::wstring>& names) {
   std::wstring list;
-  for (const std::string& name : names) list += SjisToWide(name) + L'\0';
+  for (const std::wstring& name : names) list += name + L'\0';
   list += L'\0';
   const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GHND, bytes);
@@ -25,6 +25,12 @@ HGLOBAL MakeDrop(const std::vector<std::string>& names) {
   std::memcpy(header + 1, list.data(), list.size() * sizeof(wchar_t));
   GlobalUnlock(memory);
   return memory;
+}
+
+HGLOBAL MakeDrop(const std::vector<std::string>& names) {
+  std::vector<std::wstring> wide;
+  for (const std::string& name : names) wide.push_back(SjisToWide(name));
+  return MakeDropWide(wide);
 }
 
 bool MakeShortcut(const std::string& linkPath, const std::string& target) {
@@ -107,6 +113,23 @@ TEST_F(ConfigTest, PathDroppedBeforeTheStartTimerIsKept) {
   next->Close();
   EXPECT_NE(IniText().find("MT4Path=" + terminal + "\r\n"), std::string::npos);
   EXPECT_NE(IniText().find("DataPath=D:\\d\r\n"), std::string::npos);
+}
+
+TEST_F(TerminalLinkTest, NameWithoutAShiftJisFormIsNoPath) {
+  // Best fit would make "MT4¥x" the folder "MT4\x", another terminal's.
+  program.File("MT4\\x\\terminal.exe");
+  const std::wstring base = SjisToWide(program.path());
+  for (const wchar_t* name : {L"MT4\u00A5x", L"MT4\u20ACx"}) {
+    const std::wstring folder = base + name;
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    CloseHandle(CreateFileW((folder + L"\\terminal.exe").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, 0, nullptr));
+    messages.clear();
+    SendMessageW(conv->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropWide({folder})), 0);
+    EXPECT_EQ(conv->Config.MT4Path, "");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kWrongFolder);
+  }
 }
 
 TEST_F(TerminalLinkTest, DroppedFilesAndShortcuts) {

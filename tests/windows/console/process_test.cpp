@@ -7,6 +7,8 @@
 
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
+#include "console/startup_files.h"
+#include "tests/e2e/programs.h"
 #include "tests/windows/config/test_files.h"
 
 namespace {
@@ -100,6 +102,26 @@ TEST(ConsoleProcess, SecondStartOfTheSameFileEndsWithCodeOne) {
 
   EXPECT_EQ(other.Stop(), 0u);
   EXPECT_EQ(first.Stop(), 0u);
+}
+
+TEST(ConsoleProcess, FolderWithoutAShiftJisFormIsNamedAndTheConsoleEnds) {
+  const ScratchFolder scratch("qx_console_c");
+  ASSERT_FALSE(scratch.path().empty());
+  // "¥" has no Shift-JIS form: best fit would have made it a backslash, another folder.
+  const std::wstring folder = SjisToWide(scratch.path()) + L"MT4\u00A5Tools\\";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  RunningConsole console(folder);
+  ASSERT_NE(console.Process(), nullptr);
+  HWND box = nullptr;
+  for (int waited = 0; waited < 30000 && !box; waited += 100) {
+    box = e2e::FindMessageBox(GetProcessId(console.Process()));
+    if (!box) Sleep(100);
+  }
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(e2e::FindChild(box, L"Static", SjisToWide(kFolderNotShiftJisText)), nullptr);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(WaitExit(console.Process(), 10000), 1u);
+  EXPECT_FALSE(FileExists(WideToSjis(folder + L"TradeQuorvex.htm")));
 }
 
 }  // namespace

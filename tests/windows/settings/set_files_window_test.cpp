@@ -140,6 +140,29 @@ TEST_F(SetFilesTest, ForbiddenCharacterRefusesTheSave) {
   EXPECT_TRUE(FileExists(SetPath("全角　空白")));
 }
 
+TEST_F(SetFilesTest, NameWithoutAShiftJisFormIsRefusedAndNotListed) {
+  // Best fit would have saved "café" as "cafe" and "a¥b" under the folder "a".
+  for (const wchar_t* name : {L"caf\u00E9", L"a\u00A5b", L"\u20AC"}) {
+    messages_.clear();
+    keysDown_ = {VK_CONTROL};
+    setting_->tmrReadWriteTimer();
+    keysDown_.clear();
+    SetWindowTextW(setting_->cmbSetName.Handle(), name);
+    setting_->cmdReadWriteClick();
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, kBadFileCharMessage);
+  }
+  EXPECT_FALSE(FileExists(SetPath("cafe")));
+  EXPECT_FALSE(FolderExists(setFolder_ + "\\a"));
+  // A set file named so on disk cannot be loaded by its name: it is not offered.
+  const HANDLE file = CreateFileW((SjisToWide(setFolder_) + L"\\caf\u00E9.stdt").c_str(),
+                                  GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  setting_->FormShow();
+  EXPECT_TRUE(ListedNames().empty());
+}
+
 TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
   ASSERT_TRUE(WriteTextFile(
       "PelmorarSetting\r\nManualDataIndex=0\r\nTrailOrder=1\r\nNanpin1=1.2.3\r\n"
