@@ -6,11 +6,34 @@ namespace ui {
 
 namespace {
 
-// Windows 10 1607 and later; older systems report one DPI for the whole screen.
+template <typename Function>
+Function LibraryFunction(HMODULE library, const char* name) {
+  return library
+             ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+             : nullptr;
+}
+
+// Windows 10 1607 and later.
 template <typename Function>
 Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return LibraryFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
+// Windows 8.1 knows each display's DPI through the shell's scaling library only; older
+// systems have one DPI for the whole screen.
+int MonitorDpi(HWND hwnd) {
+  using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto getDpiForMonitor = LibraryFunction<GetDpiForMonitorFn>(
+      LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor");
+  UINT x = 0;
+  UINT y = 0;
+  constexpr int kEffectiveDpi = 0;
+  if (!getDpiForMonitor ||
+      getDpiForMonitor(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y) !=
+          S_OK ||
+      y == 0)
+    return 0;
+  return static_cast<int>(y);
 }
 
 int ScreenLogPixels() {
@@ -28,6 +51,9 @@ int WindowDpi(HWND hwnd) {
   if (getDpiForWindow && hwnd) {
     const UINT dpi = getDpiForWindow(hwnd);
     if (dpi > 0) return static_cast<int>(dpi);
+  }
+  if (hwnd) {
+    if (const int dpi = MonitorDpi(hwnd); dpi > 0) return dpi;
   }
   return ScreenLogPixels();
 }

@@ -9,8 +9,8 @@
 
 namespace ui {
 
-// The DPI of the display the window is on (GetDpiForWindow where the system has it, else the
-// screen's LOGPIXELSY).
+// The DPI of the display the window is on (GetDpiForWindow where the system has it, the
+// display's own on Windows 8.1, else the screen's LOGPIXELSY).
 int WindowDpi(HWND hwnd);
 // The DPI of the primary display, for placing a window that does not exist yet.
 int ScreenDpi();
