@@ -1,6 +1,5 @@
 // The order road of the main window: market, close, delete and cancel commands, the pending
 // orders with the slider offset and series, the price ladder, "Get" and the slider.
-#include "common/text.h"
 #include "common/win/seams.h"
 #include "console/convert.h"
 #include "console/core/price_text.h"
@@ -81,7 +80,7 @@ void Tconv::SendPendingOrder(const PendingOrderType& type) {
   const bool mirror = chkAutoFWD.Checked() && SliderNeedsMirror(type.side, position);
   if (mirror) position = MirroredSliderPosition(position);
   const std::string priceText = ReadPriceText(PriceMap);
-  const bool largeQuote = IsLargeQuote(SafeStrToFloat(priceText));
+  const bool largeQuote = IsLargeQuoteText(priceText);
   const std::string price = chkPlusMinus.Checked()
                                 ? ComputeSliderOffset(largeQuote, priceText, position).price
                                 : txtPrice.Text();

@@ -8,6 +8,10 @@ std::string FormatPriceValue(long double price) {
   return FormatPrice(PriceMask(price), FloatToText(price));
 }
 
+bool IsLargeQuoteText(const std::string& priceText) {
+  return IsLargeQuote(SafeStrToFloat(priceText));
+}
+
 bool IsPriceMapReady(const std::string& priceText) {
   return KeepNumber(priceText) != "0";
 }

@@ -8,6 +8,8 @@
 inline bool IsLargeQuote(long double price) {
   return price > 9.9L;
 }
+// The kind an order takes from the price map's text, read tolerantly (no number counts as 0).
+bool IsLargeQuoteText(const std::string& priceText);
 inline const char* PriceMask(long double price) {
   return IsLargeQuote(price) ? "###.000" : "###.00000";
 }

@@ -38,5 +38,5 @@ SliderOffsetResult ComputeSliderOffset(bool largeQuote, const std::string& price
 }
 
 SliderOffsetResult PreviewSliderOffset(const std::string& priceText, int position) {
-  return ComputeSliderOffset(IsLargeQuote(SafeStrToFloat(priceText)), priceText, position);
+  return ComputeSliderOffset(IsLargeQuoteText(priceText), priceText, position);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/text.h"
 #include "console/core/layout.h"
+#include "console/core/price_text.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST(MonitorPrice, PriceAndPreview) {
   for (int position : {0, 13, 45, 50, 61, 100}) {
     for (const char* price : {"1.30500", "150.255", "9.90000", "2034.56"}) {
       const SliderOffsetResult order =
-          ComputeSliderOffset(SafeStrToFloat(price) > 9.9f, price, position);
+          ComputeSliderOffset(IsLargeQuoteText(price), price, position);
       EXPECT_EQ(ReadMonitorPrice(price, position).preview.price, order.price) << price;
       EXPECT_EQ(ReadMonitorPrice(price, position).preview.hint, order.hint) << price;
     }
