@@ -184,8 +184,7 @@ void Tconv::FormCreate() {
   cmdUpDown.SetText("▲");
   SetBounds(compact.left, compact.top, compact.width, compact.height);
   WindowsFolder = GetWindowsFolder();
-  // The archiver library comes with the self-update; until then it is never loaded.
-  UnlhaLoaded = false;
+  UnlhaLoaded = LoadUnlha() != 0;
   CommandMap.Open(kCommandMapName, kConsoleMapSize, kConsoleMapSize);
   PriceMap.Open(kPriceMapName, kConsoleMapSize, kConsoleMapSize);
   InfoMap.Open(kInfoMapName, kConsoleMapSize, kConsoleMapSize);
@@ -217,7 +216,9 @@ void Tconv::FormClose() {
   WriteIni();
 }
 
-void Tconv::FormDestroy() {}
+void Tconv::FormDestroy() {
+  FreeUnlha();
+}
 
 LRESULT Tconv::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DROPFILES) {

@@ -10,6 +10,7 @@
 //   terminal_link.cpp    dropped files, the folder dialog, starting and closing the terminal
 //   help_menu.cpp        usage page, ReadMe, version window
 //   news_check.cpp       CheckNews, mnuNewsClick, tmrNewsCheckTimer
+//   archive_library.cpp  LoadUnlha, EnsureUnlha, ExtractLzh
 #pragma once
 
 #include <windows.h>
@@ -21,6 +22,7 @@
 #include <string>
 
 #include "common/win/shared_text_map.h"
+#include "console/archive_library.h"
 #include "console/config/console_config.h"
 #include "console/core/command_text.h"
 #include "ui/controls.h"
@@ -113,6 +115,22 @@ class Tconv : public ui::Form {
   void mnuUSEClick();
   void mnuVERClick();
   void mnuReadMeClick();
+
+  // ---- The archiver library (archive_library.cpp) ----
+  // The library's entry: window, command line, output buffer and its size; 0 is success.
+  using UnlhaFunction = int(WINAPI*)(HWND window, const char* commandLine, char* output,
+                                     DWORD outputSize);
+  HMODULE UnlhaModule = nullptr;       // null when the library is not loaded
+  UnlhaFunction UnlhaEntry = nullptr;  // null when the library lacks it
+  // Loads the library by its bare name; 1 when the module loaded (its entry may still be null).
+  int LoadUnlha();
+  // Fetches the library into the system folder when it is not there, then loads it when it is
+  // not loaded. A library already in the system folder is left as it is.
+  void EnsureUnlha();
+  // Unpacks the archive into the folder (which ends in ""): 0, kArchiveMissing without calling
+  // the library, kArchiverUnavailable when it is not loaded, or the library's own code.
+  ArchiverResult ExtractLzh(const std::string& archivePath, const std::string& targetFolder);
+  void FreeUnlha();  // by FormDestroy
 
   // ---- The web server: self-update, expert revisions, news ----
   std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check

@@ -26,17 +26,26 @@ class ConsoleTest : public ::testing::Test {
         .sleep = [this](DWORD ms) { waits.push_back(ms); },
         .startProgram = nullptr,
     });
+    StartWindow();
+  }
+
+  void TearDown() override {
+    EndWindow();
+    seams_.reset();
+  }
+
+  // A fresh main window, as at a start of the program.
+  void StartWindow() {
     window_ = std::make_unique<Tconv>();
     conv = window_.get();
     // The start timer reads the configuration file and may ask for the terminal: its own tests
     // drive it.
     conv->tmrStart.SetEnabled(false);
   }
-
-  void TearDown() override {
+  // Destroys the main window (FormDestroy runs).
+  void EndWindow() {
     conv = nullptr;
     window_.reset();
-    seams_.reset();
   }
 
   std::string Command() const { return conv->CommandMap.ReadText(kConsoleTextMax); }
