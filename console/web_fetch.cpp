@@ -3,6 +3,7 @@
 #include <wininet.h>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "common/text.h"
@@ -99,10 +100,22 @@ class HttpGet {
     return digits > 0;
   }
 
-  // Up to kChunkSize bytes; false when the read failed.
-  bool Read(char* buffer, DWORD& got) {
-    got = 0;
-    return InternetReadFile(request_, buffer, kChunkSize, &got) != 0;
+  // Hands the body to `take` in chunks of up to kChunkSize bytes, with room for a NUL after
+  // them. True when all of it came: every read succeeded, `take` took every chunk, and as many
+  // bytes arrived as the server announced (when it did).
+  bool ReadBody(const std::function<bool(char* chunk, DWORD size)>& take) {
+    uint64_t announced = 0;
+    const bool lengthKnown = ContentLength(announced);
+    char chunk[kChunkSize + 1];
+    uint64_t total = 0;
+    for (;;) {
+      DWORD got = 0;
+      if (!InternetReadFile(request_, chunk, kChunkSize, &got)) return false;
+      if (got == 0) break;
+      if (!take(chunk, got)) return false;
+      total += got;
+    }
+    return !lengthKnown || total == announced;
   }
 
  private:
@@ -215,13 +228,15 @@ std::string HttpGetText(const std::string& url, const std::string& agent) {
     HttpGet get(agent);
     ui::ProcessMessages();
     if (get.Send(url, INTERNET_FLAG_RELOAD) && get.Succeeded()) {
-      char chunk[kChunkSize + 1];
-      DWORD got = 0;
-      while (get.Read(chunk, got) && got > 0) {
-        chunk[got] = '\0';
-        text += chunk;
+      std::string body;
+      // A body cut short is no list: the caller would take its last line for the whole.
+      const bool whole = get.ReadBody([&body](char* chunk, DWORD size) {
+        chunk[size] = '\0';
+        body += chunk;
         ui::ProcessMessages();
-      }
+        return true;
+      });
+      if (whole) text = std::move(body);
     }
   }
   ui::ProcessMessages();
@@ -232,30 +247,18 @@ int DownloadFile(const std::string& targetPath, const std::string& url) {
   HttpGet get(kDownloadAgent);
   if (!get.Send(url, 0) || !get.Succeeded()) return -1;
   uint64_t announced = 0;
-  const bool lengthKnown = get.ContentLength(announced);
-  DownloadBar bar(lengthKnown ? announced : 0);
+  DownloadBar bar(get.ContentLength(announced) ? announced : 0);
 
   EnsureFolder(PathPiece(1, "\\", targetPath));
   PartFile file(targetPath);
-  if (!file.Opened()) {
-    ReportFileError();
-    return -1;
-  }
-  char chunk[kChunkSize + 1];
-  uint64_t total = 0;
-  for (;;) {
-    DWORD got = 0;
-    if (!get.Read(chunk, got)) return -1;
-    if (got == 0) break;
-    if (!file.Write(chunk, got)) {
-      ReportFileError();
-      return -1;
-    }
-    total += got;
-    bar.Advance(got);
-  }
-  if (lengthKnown && total != announced) return -1;
-  if (!file.PutInPlace()) {
+  bool written = file.Opened();
+  const bool whole = written && get.ReadBody([&](char* chunk, DWORD size) {
+    written = file.Write(chunk, size);
+    if (written) bar.Advance(size);
+    return written;
+  });
+  if (written && !whole) return -1;
+  if (!written || !file.PutInPlace()) {
     ReportFileError();
     return -1;
   }

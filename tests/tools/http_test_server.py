@@ -12,7 +12,7 @@ Paths:
     /text/N          N bytes of numbered lines "000000\\n000001\\n...", with Content-Length
     /bytes/N         N bytes, byte i being i % 251 (NUL bytes included), with Content-Length
     /nolength/N      the bytes of /bytes/N without Content-Length; the connection closes after
-    /short/N         announces N bytes of /bytes/N, sends the first half and closes
+    /short/N         announces N bytes of /text/N, sends the first half and closes
     /slow/S/N        waits S seconds (at most 60), then answers like /bytes/N
     /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
     /soft/           a small page (the server's folder that the reachability probe opens)
@@ -92,7 +92,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif kind == "nolength" and len(numbers) == 1:
             self.answer(byte_body(size), length=False)
         elif kind == "short" and len(numbers) == 1:
-            self.answer(byte_body(size), sent=size // 2)
+            self.answer(text_body(size), sent=size // 2)
         elif kind == "trickle" and len(numbers) == 1:
             self.answer(byte_body(size), pause=0.1)
         elif kind == "slow" and len(numbers) == 2:

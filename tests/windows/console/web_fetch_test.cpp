@@ -38,9 +38,10 @@ TEST_F(WebFetchTest, TextArrivesWholeAndInOrder) {
   EXPECT_EQ(HttpGetText(Root() + "text/0", kDownloadAgent), "");
 }
 
-TEST_F(WebFetchTest, ErrorPagesAndDeadServersGiveNoText) {
+TEST_F(WebFetchTest, ErrorPagesDeadServersAndCutBodiesGiveNoText) {
   EXPECT_EQ(HttpGetText(Root() + "soft/Attestation/VQuorvexStd/Version.txt", kDownloadAgent), "");
   EXPECT_EQ(HttpGetText(std::string(kRefusingRoot) + "text/10", kDownloadAgent), "");
+  EXPECT_EQ(HttpGetText(Root() + "short/4000", kDownloadAgent), "");  // cut short
   EXPECT_TRUE(messages.empty());
 }
 
