@@ -77,6 +77,18 @@ TEST(LzhFixtures, EveryMethodAndHeaderLevelUnpacksTheSameTree) {
   }
 }
 
+TEST(LzhFixtures, AFileOfSeveralHuffmanBlocks) {
+  MemorySink sink;
+  ASSERT_EQ(Extract(ReadFixture("lh5-blocks.lzh"), sink), ExtractResult::Ok);
+  const std::string& text = sink.files["blocks.txt"];
+  ASSERT_EQ(text.size(), 40000u);
+  EXPECT_EQ(text.find_first_not_of("ACGT"), std::string::npos);
+  std::string other;
+  if (OtherArchiverUnpacks("lh5-blocks.lzh", "blocks.txt", other)) {
+    EXPECT_EQ(text, other);
+  }
+}
+
 TEST(LzhRefusals, NamesThatLeaveTheTargetFolderWriteNothing) {
   const std::string good = Level0("good.txt", "fine");
   for (const std::string bad :
