@@ -47,26 +47,29 @@ uint32_t FileSizeOf(const std::string& path) {
   return found.nFileSizeLow;
 }
 
-int TForm1::ScanTerminalProcesses() {
-  if (!enumProcesses_ || !enumProcessModules_ || !getModuleFileNameEx_) return -1;
-  // A busy machine runs more processes than the first buffer holds: ask again with a larger
-  // one until the list fits, or the terminal might be among those left out.
+std::optional<std::vector<DWORD>> RunningProcessIds(const EnumProcessesCall& enumProcesses) {
   std::vector<DWORD> ids(kFirstIdCount);
   for (;;) {
     const auto bytes = static_cast<DWORD>(ids.size() * sizeof(DWORD));
     DWORD filled = 0;
-    if (!enumProcesses_(ids.data(), bytes, &filled)) return -1;
+    if (!enumProcesses(ids.data(), bytes, &filled)) return std::nullopt;
     if (filled < bytes) {
       ids.resize(filled / sizeof(DWORD));
-      break;
+      return ids;
     }
     ids.resize(ids.size() * 2);
   }
+}
+
+int TForm1::ScanTerminalProcesses() {
+  if (!enumProcesses_ || !enumProcessModules_ || !getModuleFileNameEx_) return -1;
+  const std::optional<std::vector<DWORD>> ids = RunningProcessIds(enumProcesses_);
+  if (!ids) return -1;
 
   ReleaseTerminalProcess();
   int count = 0;
   std::vector<wchar_t> path(32768);
-  for (const DWORD id : ids) {
+  for (const DWORD id : *ids) {
     HANDLE process =
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE, FALSE, id);
     if (!process) continue;

@@ -1,6 +1,10 @@
-// The set-up's folder walks: the terminal's data folder by its origin.txt, and the expert's
-// files beside the program.
+// What the set-up finds before it installs: the running processes, the terminal's data folder
+// by its origin.txt, and the expert's files beside the program; and its window's place and
+// top-most band.
+#include <algorithm>
+
 #include "common/win/codepage.h"
+#include "setup/terminal_discovery.h"
 #include "tests/windows/setup/setup_fixture.h"
 #include "ui/app.h"
 
@@ -75,6 +79,23 @@ TEST_F(SetupWalkTest, ExpertFilesListedThreeLevelsDownFilesBeforeSubfolders) {
   EXPECT_EQ(form().SetupFileList, p + "PelmorarStd.ex4,Experts\r\n" + p +
                                       "1\\PelmoraStd108.dll,Libraries\r\n" + p +
                                       "1\\2\\3\\Level3.dll,Libraries\r\n");
+}
+
+TEST(RunningProcessIds, AskedAgainWithALargerListUntilAllFit) {
+  std::vector<DWORD> asked;
+  const auto ids = RunningProcessIds([&](DWORD* list, DWORD bytes, DWORD* filled) {
+    asked.push_back(bytes);
+    const DWORD running = 1500;  // more than the first list holds
+    const DWORD n = std::min<DWORD>(running, bytes / sizeof(DWORD));
+    for (DWORD i = 0; i < n; ++i) list[i] = 4 * (i + 1);
+    *filled = n * sizeof(DWORD);
+    return TRUE;
+  });
+  ASSERT_TRUE(ids.has_value());
+  EXPECT_EQ(ids->size(), 1500u);
+  EXPECT_EQ(ids->back(), 6000u);
+  EXPECT_EQ(asked, (std::vector<DWORD>{2048, 4096, 8192}));
+  EXPECT_FALSE(RunningProcessIds([](DWORD*, DWORD, DWORD*) { return FALSE; }).has_value());
 }
 
 TEST_F(SetupTest, CentredOnTheWorkAreaAndTopMostAsTheBoxSays) {
