@@ -26,13 +26,13 @@ SharedTextMap& MapOf(Channel channel) {
 const char* NameOf(Channel channel) {
   switch (channel) {
     case Channel::Command:
-      return kCommandMapName;
+      return common::kCommandMapName;
     case Channel::Price:
-      return kPriceMapName;
+      return common::kPriceMapName;
     case Channel::Setting:
-      return kSettingMapName;
+      return common::kSettingMapName;
     case Channel::Info:
-      return kInfoMapName;
+      return common::kInfoMapName;
   }
   return "";
 }
@@ -88,7 +88,7 @@ BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reserved) {
 }  // namespace
 
 void OpenChannelMap(Channel channel) {
-  MapOf(channel).Open(NameOf(channel), kBridgeMapSize, kBridgeMapSize);
+  MapOf(channel).Open(NameOf(channel), common::kBridgeMapSize, common::kBridgeMapSize);
 }
 
 void CloseChannelMap(Channel channel) {

@@ -23,9 +23,10 @@ const wchar_t* ReadMapText(Channel channel, wchar_t* buffer) noexcept {
   try {
     const SharedTextMap& map = ChannelMap(channel);
     const std::string text = map.ReadText(map.Size());
-    if (text.empty() || text.size() > kBridgeMapSize) return buffer;
-    const int n = MultiByteToWideChar(kShiftJisCodePage, 0, text.data(),
-                                      static_cast<int>(text.size()), buffer, kBridgeMapSize);
+    if (text.empty() || text.size() > common::kBridgeMapSize) return buffer;
+    const int n =
+        MultiByteToWideChar(kShiftJisCodePage, 0, text.data(), static_cast<int>(text.size()),
+                            buffer, common::kBridgeMapSize);
     buffer[n > 0 ? n : 0] = L'\0';
   } catch (...) {
     buffer[0] = L'\0';

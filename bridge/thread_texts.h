@@ -10,7 +10,7 @@
 #include "common/channel_names.h"
 
 struct ThreadTexts {
-  static constexpr size_t kUnits = kBridgeMapSize + 1;
+  static constexpr size_t kUnits = common::kBridgeMapSize + 1;
   wchar_t command[kUnits];
   wchar_t setting[kUnits];
   ThreadTexts* previous;  // the list of live blocks

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace common {
+
 inline constexpr char kCommandMapName[] = "_MapName_Mt4PelmoraStd";
 inline constexpr char kPriceMapName[] = "_MapName_Mt4ManualPrice";
 inline constexpr char kInfoMapName[] = "_MapName_Mt4KzvStdInfo";
@@ -18,3 +20,5 @@ inline constexpr uint32_t kBridgeMapSize = 2048;   // every map on the bridge si
 
 inline constexpr uint32_t kPriceTextRead = 7;      // the console reads 7 bytes of the price
 inline constexpr uint32_t kConsoleTextMax = 1023;  // command and info texts without the NUL
+
+}  // namespace common

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace common {
+
 inline constexpr int kDesignDpi = 96;
 
 // Pixels of a `from`-DPI display in pixels of a `to`-DPI display, rounded half away from zero
@@ -20,3 +22,5 @@ constexpr int RescaleDpi(int value, int from, int to) {
 constexpr int ScaleToDpi(int value, int dpi) {
   return RescaleDpi(value, kDesignDpi, dpi);
 }
+
+}  // namespace common

@@ -3,5 +3,9 @@
 // the set-up program both look for.
 #pragma once
 
+namespace common {
+
 inline constexpr char kIniFileName[] = "FxQuorvex.ini";
 inline constexpr char kTerminalFileName[] = "terminal.exe";
+
+}  // namespace common

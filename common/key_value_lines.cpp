@@ -1,6 +1,8 @@
-#include "key_value_lines.h"
+#include "common/key_value_lines.h"
 
-#include "text.h"
+#include "common/text.h"
+
+namespace common {
 
 std::vector<std::string> KeyValueTextLines(std::string text) {
   std::vector<std::string> lines;
@@ -27,3 +29,5 @@ std::string BuildKeyValueText(const std::vector<std::pair<std::string, std::stri
   for (const auto& [key, value] : entries) text += key + "=" + value + "\r\n";
   return text;
 }
+
+}  // namespace common

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace common {
+
 // The non-empty lines of a text, cut at each CR LF; a last line without CR LF comes whole.
 std::vector<std::string> KeyValueTextLines(std::string text);
 
@@ -15,3 +17,5 @@ int MatchKeyLine(const std::string& line, const std::vector<std::string>& keys, 
 
 // "key=value" CR LF for every entry, in the order given.
 std::string BuildKeyValueText(const std::vector<std::pair<std::string, std::string>>& entries);
+
+}  // namespace common

@@ -1,8 +1,10 @@
-#include "number_text.h"
+#include "common/number_text.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+namespace common {
 
 namespace {
 
@@ -75,3 +77,5 @@ long double TextToFloat(const std::string& text) {
     throw ConversionError("'" + text + "' is not a valid floating point value");
   return value;
 }
+
+}  // namespace common

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace common {
+
 // The hint and price arithmetic is specified in 80-bit extended precision.
 static_assert(std::numeric_limits<long double>::digits == 64,
               "long double must be the 80-bit extended format");
@@ -22,3 +24,5 @@ std::string FloatToText(long double value);
 // Leading and trailing blanks, a sign, digits with "." and an exponent; anything else
 // (the empty text included) throws ConversionError with the message shown to the user.
 long double TextToFloat(const std::string& text);
+
+}  // namespace common

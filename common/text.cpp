@@ -1,8 +1,10 @@
-#include "text.h"
+#include "common/text.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+namespace common {
 
 bool IsSjisLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF);
@@ -242,3 +244,5 @@ std::string LowerAscii(const std::string& text) {
   }
   return lower;
 }
+
+}  // namespace common

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace common {
+
 // A double-byte character is a lead byte followed by a trail byte.
 bool IsSjisLeadByte(unsigned char b);
 bool IsSjisTrailByte(unsigned char b);
@@ -53,3 +55,5 @@ std::string LowerAscii(const std::string& text);
 // Every occurrence of find replaced (multibyte-aware; an empty find changes nothing).
 std::string ReplaceAll(const std::string& source, const std::string& find,
                        const std::string& replacement);
+
+}  // namespace common

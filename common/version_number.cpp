@@ -1,7 +1,9 @@
-#include "version_number.h"
+#include "common/version_number.h"
 
-#include "number_text.h"
-#include "text.h"
+#include "common/number_text.h"
+#include "common/text.h"
+
+namespace common {
 
 float VersionNumber(const std::string& fileVersion) {
   std::string rest = fileVersion;
@@ -11,3 +13,5 @@ float VersionNumber(const std::string& fileVersion) {
   // The nudge keeps a version that prints as 1.08 from comparing below a server's 1.08.
   return static_cast<float>(static_cast<long double>(value) + 5e-7L);
 }
+
+}  // namespace common

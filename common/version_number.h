@@ -4,5 +4,9 @@
 
 #include <string>
 
+namespace common {
+
 // Throws ConversionError when the major part is not a number.
 float VersionNumber(const std::string& fileVersion);
+
+}  // namespace common

@@ -140,6 +140,6 @@ void Tnews::cmdOldClick() {
 void Tnews::ShowSelectedPage() {
   const int selected = ListBox1.ItemIndex();
   if (selected < 0) return;
-  wbINFO.Navigate(SiteRoot() + NewsPagePath(ListBox1.Item(selected)), kNavigateFresh);
+  wbINFO.Navigate(SiteRoot() + console::NewsPagePath(ListBox1.Item(selected)), kNavigateFresh);
   ui::ProcessMessages();
 }

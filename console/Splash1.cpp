@@ -87,7 +87,7 @@ void TSplash::FormCreate() {
   const RECT area = ui::DesktopWorkArea();
   SetTop((area.bottom - area.top - Height()) / 2);
   SetLeft((area.right - area.left - Width()) / 2);
-  lbl_Ver.SetText(VersionLabelText(OwnVersion()));
+  lbl_Ver.SetText(console::VersionLabelText(OwnVersion()));
   if (conv) conv->UpdateArchiveUrl.clear();
 }
 
@@ -114,7 +114,7 @@ void TSplash::tmr_SetFocusTimer() {
 }
 
 void TSplash::tmr_FLASH_ONTimer() {
-  lbl_Ver.SetText(VersionLabelText(OwnVersion()));
+  lbl_Ver.SetText(console::VersionLabelText(OwnVersion()));
   lbl_BCB.SetText(kCreditText);
   tmr_FLASH_ON.SetEnabled(false);
   // Restarts the blank's full 400 ms.
@@ -131,7 +131,7 @@ void TSplash::tmr_FLASH_OFFTimer() {
   tmr_FLASH_ON.SetEnabled(true);
   // While the check runs its text grows by a dot every cycle; "up to date" stops it.
   const std::string check = lbl_CheckVer.Text();
-  if (!check.empty() && PosMbcs("最新版", check) == 0) lbl_CheckVer.SetText(check + "。");
+  if (!check.empty() && common::PosMbcs("最新版", check) == 0) lbl_CheckVer.SetText(check + "。");
 }
 
 void TSplash::Timer1Timer() {

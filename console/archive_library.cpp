@@ -14,7 +14,7 @@ std::string SystemFolder() {
   wchar_t buffer[256] = {};
   const UINT n = GetSystemDirectoryW(buffer, 256);
   std::string folder = n > 0 && n < 256 ? WideToSjis(buffer) : std::string();
-  if (RightText(1, folder) != "\\") folder += "\\";
+  if (common::RightText(1, folder) != "\\") folder += "\\";
   return folder;
 }
 

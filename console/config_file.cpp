@@ -20,7 +20,8 @@ constexpr char kMT4PathPrompt[] =
 }  // namespace
 
 void Tconv::ReadIni() {
-  const IniExtras extras = ParseIniText(ReadTextFile(ExeFolder + kIniFileName), OwnVersion, Config);
+  const console::IniExtras extras =
+      console::ParseIniText(ReadTextFile(ExeFolder + common::kIniFileName), OwnVersion, Config);
   iniRead_ = true;
   if (extras.trackBar) SetSliderPosition(*extras.trackBar);
   if (extras.setNameRead && Setting) Setting->cmbSetName.SetText(Config.LastSetName);
@@ -41,18 +42,19 @@ void Tconv::WriteIni() {
   const std::string setName = Setting ? Setting->cmbSetName.Text() : Config.LastSetName;
   // Silent as before: the file written last stays whole, and the next change or the close
   // writes again.
-  static_cast<void>(
-      WriteTextFile(BuildIniText(Config, TrackBar1.Position(), setName), ExeFolder + kIniFileName));
+  static_cast<void>(WriteTextFile(console::BuildIniText(Config, TrackBar1.Position(), setName),
+                                  ExeFolder + common::kIniFileName));
 }
 
 void Tconv::tmrStartTimer() {
   tmrStart.SetEnabled(false);
   ReadIni();
-  if (SafeStrToInt(Config.ReadMe) == 0) {
+  if (common::SafeStrToInt(Config.ReadMe) == 0) {
     Config.ReadMe = "1";
     WriteIni();
     mnuReadMeClick();
-  } else if (const std::string marker = ExeFolder + kIniResetMarkerName; FileExists(marker)) {
+  } else if (const std::string marker = ExeFolder + console::kIniResetMarkerName;
+             FileExists(marker)) {
     // The reset marker counts only once the ReadMe was shown: at first use it stays for the
     // next start.
     DeleteFileAt(marker);

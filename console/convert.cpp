@@ -45,15 +45,15 @@ ui::ControlArgs Arrow(int left, int top, const char* arrow, COLORREF colour) {
 ui::FormArgs MainFormArgs() {
   ui::FormArgs args;
   args.caption = "TradeQuorvex";
-  args.width = kFullWidth;  // the size of the full layout; FormCreate makes it compact
-  args.height = kFullHeight;
+  args.width = console::kFullWidth;  // the size of the full layout; FormCreate makes it compact
+  args.height = console::kFullHeight;
   args.border = ui::FormBorder::Single;
   args.maximizeBox = false;
   args.color = kFormColour;
   return args;
 }
 
-WorkArea CurrentWorkArea() {
+console::WorkArea CurrentWorkArea() {
   const RECT r = ui::DesktopWorkArea();
   return {r.left, r.top, r.right, r.bottom};
 }
@@ -180,14 +180,14 @@ Tconv::~Tconv() {
 }
 
 void Tconv::FormCreate() {
-  const WindowBounds compact = CompactLayout(CurrentWorkArea(), Dpi());
+  const console::WindowBounds compact = console::CompactLayout(CurrentWorkArea(), Dpi());
   cmdUpDown.SetText("▲");
   SetBounds(compact.left, compact.top, compact.width, compact.height);
   WindowsFolder = GetWindowsFolder();
   UnlhaLoaded = LoadUnlha() != 0;
-  CommandMap.Open(kCommandMapName, kConsoleMapSize, kConsoleMapSize);
-  PriceMap.Open(kPriceMapName, kConsoleMapSize, kConsoleMapSize);
-  InfoMap.Open(kInfoMapName, kConsoleMapSize, kConsoleMapSize);
+  CommandMap.Open(common::kCommandMapName, common::kConsoleMapSize, common::kConsoleMapSize);
+  PriceMap.Open(common::kPriceMapName, common::kConsoleMapSize, common::kConsoleMapSize);
+  InfoMap.Open(common::kInfoMapName, common::kConsoleMapSize, common::kConsoleMapSize);
   ExeFolder = GetExeFolder();
   OwnVersion = ::OwnVersion();
   MarkerPagePath = ExeFolder + kRunMarkerPageName;
@@ -229,8 +229,8 @@ LRESULT Tconv::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Tconv::cmdUpDownClick() {
-  const WindowBounds next = ToggledLayout(CurrentWorkArea(), Height(), Dpi());
-  const bool full = IsFullLayout(next.height, Dpi());
+  const console::WindowBounds next = console::ToggledLayout(CurrentWorkArea(), Height(), Dpi());
+  const bool full = console::IsFullLayout(next.height, Dpi());
   cmdUpDown.SetText(full ? "▼" : "▲");
   cmdSettingLeft.SetVisible(full);
   SetBounds(next.left, next.top, next.width, next.height);
@@ -242,8 +242,8 @@ void Tconv::chk_FrontMostClick() {
 }
 
 void Tconv::chkPlusMinusClick() {
-  if (chkPlusMinus.Checked()) SetWidth(Scale(kPlusMinusWidth));
-  SetLeft(AnchorLeft(CurrentWorkArea(), Width()));
+  if (chkPlusMinus.Checked()) SetWidth(Scale(console::kPlusMinusWidth));
+  SetLeft(console::AnchorLeft(CurrentWorkArea(), Width()));
 }
 
 void Tconv::cmdSettingLeftClick() {

@@ -100,7 +100,7 @@ class Tconv : public ui::Form {
   void tmrNowPriceTimer();
 
   // ---- Configuration file (config_file.cpp) ----
-  ConsoleConfig Config;  // what "FxQuorvex.ini" carries, read by the start timer
+  console::ConsoleConfig Config;  // what "FxQuorvex.ini" carries, read by the start timer
   void ReadIni();
   void WriteIni();  // called by FormClose as its last step
   void tmrStartTimer();
@@ -202,8 +202,8 @@ class Tconv : public ui::Form {
   // The Shift rule: an order goes out only with Shift held or the no-Shift box ticked.
   bool ShiftRuleMet() const;
   // Guard, then Shift rule, then the text goes into the command map.
-  void SendCommand(OrderSide side, const std::string& command);
-  void SendPendingOrder(const PendingOrderType& type);
+  void SendCommand(console::OrderSide side, const std::string& command);
+  void SendPendingOrder(const console::PendingOrderType& type);
   void StepLadder(int tier, int direction);
 
   bool movingSlider_ = false;

@@ -12,11 +12,11 @@ void Tconv::tmrNowPriceTimer() {
     Close();
     return;
   }
-  const MonitorPrice price = ReadMonitorPrice(priceText, TrackBar1.Position());
+  const console::MonitorPrice price = console::ReadMonitorPrice(priceText, TrackBar1.Position());
   if (!price.ready) {
     // No terminal yet: the price, the preview and HitCount stay as they were.
     txtPending.SetText("");
-    txtPending.SetColor(kSystemWindowColour);
+    txtPending.SetColor(console::kSystemWindowColour);
     return;
   }
   txtNowPrice.SetText(price.nowPrice);
@@ -26,10 +26,12 @@ void Tconv::tmrNowPriceTimer() {
   } else {
     TrackBar1.SetHint("");
   }
-  if (const std::optional<Colour> colour = PriceBoxColour(txtNowPrice.Text(), txtPrice.Text()))
+  if (const std::optional<console::Colour> colour =
+          console::PriceBoxColour(txtNowPrice.Text(), txtPrice.Text()))
     txtPrice.SetColor(*colour);
-  const PendingDisplay pending = PendingCommandDisplay(CommandMap.ReadText(kConsoleTextMax));
+  const console::PendingDisplay pending =
+      console::PendingCommandDisplay(CommandMap.ReadText(common::kConsoleTextMax));
   txtPending.SetText(pending.text);
   txtPending.SetColor(pending.colour);
-  HitCount = ParseHitCount(InfoMap.ReadText(kConsoleTextMax));
+  HitCount = console::ParseHitCount(InfoMap.ReadText(common::kConsoleTextMax));
 }

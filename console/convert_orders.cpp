@@ -14,16 +14,16 @@ constexpr char kSeriesNeedsSliderText[] = "連続注文は「スライダーバ�
 }  // namespace
 
 std::string Tconv::GetLotText() const {
-  return ::GetLotText({rdo_Times1.Checked(), rdo_Times2.Checked(), rdo_Times3.Checked(),
-                       rdo_Times5.Checked(), rdo_Times10.Checked(), rdo_Times20.Checked()});
+  return console::GetLotText({rdo_Times1.Checked(), rdo_Times2.Checked(), rdo_Times3.Checked(),
+                              rdo_Times5.Checked(), rdo_Times10.Checked(), rdo_Times20.Checked()});
 }
 
 bool Tconv::ShiftRuleMet() const {
   return chkNoShift.Checked() || IsKeyDown(VK_SHIFT);
 }
 
-void Tconv::SendCommand(OrderSide side, const std::string& command) {
-  if (const char* refusal = HedgeGuardMessage(HitCount, side)) {
+void Tconv::SendCommand(console::OrderSide side, const std::string& command) {
+  if (const char* refusal = console::HedgeGuardMessage(HitCount, side)) {
     ShowPlainMessage(Handle(), refusal);
     return;
   }
@@ -32,44 +32,46 @@ void Tconv::SendCommand(OrderSide side, const std::string& command) {
 }
 
 void Tconv::cmdBuyClick() {
-  SendCommand(OrderSide::Buy, MarketOrderCommand(OrderSide::Buy, GetLotText()));
+  SendCommand(console::OrderSide::Buy,
+              console::MarketOrderCommand(console::OrderSide::Buy, GetLotText()));
 }
 void Tconv::cmdSellClick() {
-  SendCommand(OrderSide::Sell, MarketOrderCommand(OrderSide::Sell, GetLotText()));
+  SendCommand(console::OrderSide::Sell,
+              console::MarketOrderCommand(console::OrderSide::Sell, GetLotText()));
 }
 void Tconv::cmd_NANPINClick() {
-  SendCommand(OrderSide::None, "Nanpin");
+  SendCommand(console::OrderSide::None, "Nanpin");
 }
 void Tconv::cmdCloseBuyClick() {
-  SendCommand(OrderSide::None, "CloseBuy");
+  SendCommand(console::OrderSide::None, "CloseBuy");
 }
 void Tconv::cmdCloseSellClick() {
-  SendCommand(OrderSide::None, "CloseSell");
+  SendCommand(console::OrderSide::None, "CloseSell");
 }
 void Tconv::cmdCloseAllClick() {
-  SendCommand(OrderSide::None, "CloseAll");
+  SendCommand(console::OrderSide::None, "CloseAll");
 }
 void Tconv::cmdDeleteBuyClick() {
-  SendCommand(OrderSide::None, "DeleteBuy");
+  SendCommand(console::OrderSide::None, "DeleteBuy");
 }
 void Tconv::cmdDeleteSellClick() {
-  SendCommand(OrderSide::None, "DeleteSell");
+  SendCommand(console::OrderSide::None, "DeleteSell");
 }
 void Tconv::cmdDeleteAllClick() {
-  SendCommand(OrderSide::None, "DeleteAll");
+  SendCommand(console::OrderSide::None, "DeleteAll");
 }
 // Cancels whatever the expert has not taken yet.
 void Tconv::cmdPendingDblClick() {
-  SendCommand(OrderSide::None, "");
+  SendCommand(console::OrderSide::None, "");
 }
 
-void Tconv::SendPendingOrder(const PendingOrderType& type) {
-  if (const char* problem = PendingPriceProblem(txtPrice.Text())) {
+void Tconv::SendPendingOrder(const console::PendingOrderType& type) {
+  if (const char* problem = console::PendingPriceProblem(txtPrice.Text())) {
     ShowPlainMessage(Handle(), problem);
     ui::FlashControl(kAttentionColour, txtPrice);
     return;
   }
-  if (const char* refusal = HedgeGuardMessage(HitCount, type.side)) {
+  if (const char* refusal = console::HedgeGuardMessage(HitCount, type.side)) {
     ShowPlainMessage(Handle(), refusal);
     return;
   }
@@ -77,17 +79,17 @@ void Tconv::SendPendingOrder(const PendingOrderType& type) {
   // The whole order is worked out before anything changes: a refused order leaves the slider,
   // its hint and the price box as they were.
   int position = TrackBar1.Position();
-  const bool mirror = chkAutoFWD.Checked() && SliderNeedsMirror(type.side, position);
-  if (mirror) position = MirroredSliderPosition(position);
+  const bool mirror = chkAutoFWD.Checked() && console::SliderNeedsMirror(type.side, position);
+  if (mirror) position = console::MirroredSliderPosition(position);
   const std::string priceText = ReadPriceText(PriceMap);
-  const bool largeQuote = IsLargeQuoteText(priceText);
-  const std::string price = chkPlusMinus.Checked()
-                                ? ComputeSliderOffset(largeQuote, priceText, position).price
-                                : txtPrice.Text();
-  const std::string command = PendingOrderCommand(type, GetLotText(), price, chkRenzoku.Checked(),
-                                                  cmbRenzoku.Text(), position);
-  if (const char* problem =
-          PendingCommandProblem(command, chkRenzoku.Checked(), cmbRenzoku.Text(), position)) {
+  const bool largeQuote = console::IsLargeQuoteText(priceText);
+  const std::string price =
+      chkPlusMinus.Checked() ? console::ComputeSliderOffset(largeQuote, priceText, position).price
+                             : txtPrice.Text();
+  const std::string command = console::PendingOrderCommand(
+      type, GetLotText(), price, chkRenzoku.Checked(), cmbRenzoku.Text(), position);
+  if (const char* problem = console::PendingCommandProblem(command, chkRenzoku.Checked(),
+                                                           cmbRenzoku.Text(), position)) {
     ShowPlainMessage(Handle(), problem);
     return;
   }
@@ -97,59 +99,60 @@ void Tconv::SendPendingOrder(const PendingOrderType& type) {
 }
 
 void Tconv::cmdBuyLimitClick() {
-  SendPendingOrder(kBuyLimit);
+  SendPendingOrder(console::kBuyLimit);
 }
 void Tconv::cmdBuyStopClick() {
-  SendPendingOrder(kBuyStop);
+  SendPendingOrder(console::kBuyStop);
 }
 void Tconv::cmdSellLimitClick() {
-  SendPendingOrder(kSellLimit);
+  SendPendingOrder(console::kSellLimit);
 }
 void Tconv::cmdSellStopClick() {
-  SendPendingOrder(kSellStop);
+  SendPendingOrder(console::kSellStop);
 }
 
 void Tconv::ApplySliderOffset(bool largeQuote, const std::string& priceText) {
-  const SliderOffsetResult result =
-      ComputeSliderOffset(largeQuote, priceText, TrackBar1.Position());
+  const console::SliderOffsetResult result =
+      console::ComputeSliderOffset(largeQuote, priceText, TrackBar1.Position());
   TrackBar1.SetHint(result.hint);
   txtPrice.SetText(result.price);
 }
 
 void Tconv::StepLadder(int tier, int direction) {
   const std::string typed = txtPrice.Text();
-  if (!LadderStepsTypedPrice(typed, IsKeyDown(VK_SHIFT))) {
+  if (!console::LadderStepsTypedPrice(typed, IsKeyDown(VK_SHIFT))) {
     cmdGetPriceClick();
     return;
   }
-  txtPrice.SetText(LadderStepPrice(typed, static_cast<LadderTier>(tier), direction));
+  txtPrice.SetText(
+      console::LadderStepPrice(typed, static_cast<console::LadderTier>(tier), direction));
 }
 
 void Tconv::cmdPriceUp100Click() {
-  StepLadder(static_cast<int>(LadderTier::Coarse), +1);
+  StepLadder(static_cast<int>(console::LadderTier::Coarse), +1);
 }
 void Tconv::cmdPriceDown100Click() {
-  StepLadder(static_cast<int>(LadderTier::Coarse), -1);
+  StepLadder(static_cast<int>(console::LadderTier::Coarse), -1);
 }
 void Tconv::cmdPriceUp10Click() {
-  StepLadder(static_cast<int>(LadderTier::Middle), +1);
+  StepLadder(static_cast<int>(console::LadderTier::Middle), +1);
 }
 void Tconv::cmdPriceDown10Click() {
-  StepLadder(static_cast<int>(LadderTier::Middle), -1);
+  StepLadder(static_cast<int>(console::LadderTier::Middle), -1);
 }
 void Tconv::cmdPriceUpClick() {
-  StepLadder(static_cast<int>(LadderTier::Fine), +1);
+  StepLadder(static_cast<int>(console::LadderTier::Fine), +1);
 }
 void Tconv::cmdPriceDownClick() {
-  StepLadder(static_cast<int>(LadderTier::Fine), -1);
+  StepLadder(static_cast<int>(console::LadderTier::Fine), -1);
 }
 
 void Tconv::cmdGetPriceClick() {
   const std::string priceText = ReadPriceText(PriceMap);
   txtPrice.SetText(priceText);
-  const PriceFromMap price = PriceFromMapText(priceText);
+  const console::PriceFromMap price = console::PriceFromMapText(priceText);
   if (!price.ready) {
-    ShowPlainMessage(Handle(), kNotReadyText);
+    ShowPlainMessage(Handle(), console::kNotReadyText);
     return;
   }
   txtPrice.SetText(price.text);
@@ -163,15 +166,15 @@ void Tconv::SetSliderPosition(int position) {
 
 void Tconv::TrackBar1Change() {
   // Holding Shift while moving the slider snaps it back to the centre.
-  if (!movingSlider_ && IsKeyDown(VK_SHIFT)) SetSliderPosition(kSliderCentre);
+  if (!movingSlider_ && IsKeyDown(VK_SHIFT)) SetSliderPosition(console::kSliderCentre);
   TrackBar1.Repaint();
 }
 
 void Tconv::cmdRevUpDwClick() {
-  SetSliderPosition(MirroredSliderPosition(TrackBar1.Position()));
+  SetSliderPosition(console::MirroredSliderPosition(TrackBar1.Position()));
 }
 
 void Tconv::chkRenzokuClick() {
-  if (chkRenzoku.Checked() && TrackBar1.Position() == kSliderCentre)
+  if (chkRenzoku.Checked() && TrackBar1.Position() == console::kSliderCentre)
     ShowPlainMessage(Handle(), kSeriesNeedsSliderText);
 }

@@ -1,4 +1,4 @@
-#include "folder_dialog.h"
+#include "console/folder_dialog.h"
 
 #include <shlobj.h>
 

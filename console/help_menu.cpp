@@ -23,7 +23,7 @@ void Tconv::mnuUSEClick() {
   const std::string browser = ProgramFilesFolder() + "\\Internet Explorer\\Iexplore.exe";
   if (!FileExists(browser)) return;
   const std::string localPage = ExeFolder + "使用説明書\\index.htm";
-  StartProgram(browser, " " + (FileExists(localPage) ? localPage : OnlineHelpAddress()));
+  StartProgram(browser, " " + (FileExists(localPage) ? localPage : console::OnlineHelpAddress()));
   ui::ProcessMessages();
 }
 
@@ -38,9 +38,9 @@ void Tconv::mnuReadMeClick() {
 }
 
 void Tconv::mnuVERClick() {
-  const std::string path = ExeFolder + kVersionPageName;
+  const std::string path = ExeFolder + console::kVersionPageName;
   // The page only mirrors the running version: an old page left in place still shows one.
-  static_cast<void>(WriteTextFile(BuildVersionPage(OwnVersion), path, /*hidden=*/true));
+  static_cast<void>(WriteTextFile(console::BuildVersionPage(OwnVersion), path, /*hidden=*/true));
   ui::ProcessMessages();
   if (!frmVersion) return;
   frmVersion->wbINFO.Navigate(path, kNavigateFresh);

@@ -18,7 +18,8 @@ void Tconv::tmrNewsCheckTimer() {
 
 void Tconv::CheckNews(bool manual) {
   if (!IsSiteReachable() || !news) return;
-  const NewsList list = ReadNewsList(HttpGetText(SiteRoot() + kNewsIndexPath, kServerListAgent));
+  const console::NewsList list =
+      console::ReadNewsList(HttpGetText(SiteRoot() + console::kNewsIndexPath, kServerListAgent));
   news->ListBox1.ClearItems();
   for (const std::string& line : list.lines) news->ListBox1.AddItem(line);
   if (list.noNews) {
@@ -27,7 +28,7 @@ void Tconv::CheckNews(bool manual) {
   }
   // NewisionValue keeps what was read at the start: an item announced in this run still
   // counts as newer for a later check of the same run.
-  const bool newer = NewsIdNumber(list.newest) > Config.NewisionValue;
+  const bool newer = console::NewsIdNumber(list.newest) > Config.NewisionValue;
   if (!newer && !manual) return;
   Config.Newision = list.newest;
   if (!newer || Config.flgNotNews != "1") news->Show();

@@ -1,4 +1,4 @@
-#include "shell_shortcut.h"
+#include "console/shell_shortcut.h"
 
 #include <windows.h>
 // after windows.h

@@ -20,8 +20,8 @@ constexpr char kReplacePathText[] = "現在のMT4のパス設定を別のMT4の�
 constexpr char kReplacePathCaption[] = "MT4パスを変更";
 constexpr COLORREF kFoundColour = 0x00FFFF;  // yellow
 
-FileSystemProbe SystemProbe() {
-  FileSystemProbe probe;
+console::FileSystemProbe SystemProbe() {
+  console::FileSystemProbe probe;
   probe.fileExists = FileExists;
   probe.folderExists = FolderExists;
   probe.readShortcut = [](const std::string& path) -> std::optional<std::string> {
@@ -65,10 +65,10 @@ void Tconv::OnDropFiles(HDROP drop) {
     const DropFinisher finisher(drop);
     SetForegroundWindow(Handle());
     count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-    const FileSystemProbe probe = SystemProbe();
+    const console::FileSystemProbe probe = SystemProbe();
     for (UINT i = 0; i < count && !found; ++i)
       if (const std::optional<std::string> name = DroppedName(drop, i))
-        found = ResolveDroppedItem(*name, probe);
+        found = console::ResolveDroppedItem(*name, probe);
   }
   if (count == 0) return;
   if (found)
@@ -81,7 +81,7 @@ void Tconv::mnuMT4FolderClick() {
   const std::optional<std::string> chosen = BrowseForFolder(Handle(), kChooseFolderTitle);
   if (!chosen || chosen->empty()) return;
   std::optional<std::string> found;
-  if (FolderExists(*chosen)) found = SearchTerminalFromFolder(*chosen, SystemProbe());
+  if (FolderExists(*chosen)) found = console::SearchTerminalFromFolder(*chosen, SystemProbe());
   if (found)
     AdoptTerminalPath(*found);
   else

@@ -1,4 +1,4 @@
-#include "web_browser.h"
+#include "console/web_browser.h"
 
 #include <exdisp.h>
 #include <ole2.h>

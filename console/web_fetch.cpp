@@ -249,7 +249,7 @@ int DownloadFile(const std::string& targetPath, const std::string& url) {
   uint64_t announced = 0;
   DownloadBar bar(get.ContentLength(announced) ? announced : 0);
 
-  EnsureFolder(PathPiece(1, "\\", targetPath));
+  EnsureFolder(common::PathPiece(1, "\\", targetPath));
   PartFile file(targetPath);
   bool written = file.Opened();
   const bool whole = written && get.ReadBody([&](char* chunk, DWORD size) {

@@ -1,4 +1,4 @@
-#include "window_titles.h"
+#include "console/window_titles.h"
 
 #include "common/text.h"
 #include "common/win/codepage.h"
@@ -15,7 +15,8 @@ BOOL CALLBACK CollectWindowTitles(HWND window, LPARAM list) {
   wchar_t buffer[256] = {};
   GetWindowTextW(window, buffer, 256);
   const std::string title = WideToSjis(buffer);
-  if (PosMbcs("Internet Explorer", title) > 0 || PosMbcs(kTerminalTitleMark, title) > 0) {
+  if (common::PosMbcs("Internet Explorer", title) > 0 ||
+      common::PosMbcs(kTerminalTitleMark, title) > 0) {
     AddLine(reinterpret_cast<HWND>(list), "----------------\n");
     AddLine(reinterpret_cast<HWND>(list), title);
   }
@@ -31,7 +32,7 @@ std::string FirstTerminalTitle(HWND list) {
     SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<size_t>(length));
     const std::string text = WideToSjis(item);
-    if (PosMbcs(kTerminalTitleMark, text) > 0) return text;
+    if (common::PosMbcs(kTerminalTitleMark, text) > 0) return text;
   }
   return {};
 }

@@ -29,11 +29,11 @@ constexpr char kReadOk[] = "ReadOK";
 constexpr char kSendOk[] = "SendOK";
 
 COLORREF LayoutColour(uint32_t colour) {
-  return colour == kNoLayoutColour ? ui::kNoColor : static_cast<COLORREF>(colour);
+  return colour == settings::kNoLayoutColour ? ui::kNoColor : static_cast<COLORREF>(colour);
 }
 
 // The edit as the change handler of the core sees it.
-class EditAdapter : public EditText {
+class EditAdapter : public settings::EditText {
  public:
   explicit EditAdapter(ui::Edit& edit) : edit_(edit) {}
   std::string Text() const override { return edit_.Text(); }
@@ -83,17 +83,17 @@ TSetting::~TSetting() = default;
 
 // The four ladder groups, then the table's controls in tab order, each after its labels.
 void TSetting::BuildRowControls() {
-  const SettingsLayout& layout = SettingsWindowLayout();
-  for (const GroupLayout& g : layout.groups)
+  const settings::SettingsLayout& layout = settings::SettingsWindowLayout();
+  for (const settings::GroupLayout& g : layout.groups)
     rowControls_.push_back(
         std::make_unique<ui::GroupBox>(*this, ui::ControlArgs{.text = g.caption,
                                                               .left = g.left,
                                                               .top = g.top,
                                                               .width = g.width,
                                                               .height = g.height}));
-  for (const ControlLayout& place : layout.controls) {
-    const SettingRow& row = SettingRows()[place.row];
-    for (const LayoutLabel& l : place.labels)
+  for (const settings::ControlLayout& place : layout.controls) {
+    const settings::SettingRow& row = settings::SettingRows()[place.row];
+    for (const settings::LayoutLabel& l : place.labels)
       rowControls_.push_back(std::make_unique<ui::Label>(
           *this, ui::ControlArgs{.text = l.text,
                                  .left = l.left,
@@ -101,7 +101,7 @@ void TSetting::BuildRowControls() {
                                  .hint = l.hint,
                                  .textColor = LayoutColour(l.textColour)}));
     const ui::ControlArgs args{
-        .text = row.kind == ControlKind::kCheckBox ? place.caption : row.startText,
+        .text = row.kind == settings::ControlKind::kCheckBox ? place.caption : row.startText,
         .left = place.left,
         .top = place.top,
         .width = place.width,
@@ -109,16 +109,16 @@ void TSetting::BuildRowControls() {
         .hint = place.hint,
         .textColor = LayoutColour(place.textColour)};
     const int r = place.row;
-    if (row.kind == ControlKind::kCheckBox) {
+    if (row.kind == settings::ControlKind::kCheckBox) {
       auto box = std::make_unique<ui::CheckBox>(*this, args);
       box->onClick = [this, r] { SettingCheckBoxClick(r); };
       checks_[r] = box.get();
       rowControls_.push_back(std::move(box));
     } else {
       auto edit = std::make_unique<ui::Edit>(
-          *this, args, ui::EditOptions{.inputMethod = row.filter == FilterKind::kNone});
+          *this, args, ui::EditOptions{.inputMethod = row.filter == settings::FilterKind::kNone});
       edit->onChange = [this, r] { SettingEditChange(r); };
-      if (row.hint != HintKind::kNone)
+      if (row.hint != settings::HintKind::kNone)
         edit->onMouseMove = [this, r](int, int) { LadderEditMouseMove(r); };
       edits_[r] = edit.get();
       rowControls_.push_back(std::move(edit));
@@ -127,11 +127,11 @@ void TSetting::BuildRowControls() {
 }
 
 void TSetting::FormCreate() {
-  conv->SettingMap.Open(kSettingMapName, kSettingMapSize, kSettingMapSize);
+  conv->SettingMap.Open(common::kSettingMapName, common::kSettingMapSize, common::kSettingMapSize);
 }
 
 std::string TSetting::SettingsFolder() const {
-  return SettingsFolderPath(conv->ExeFolder);
+  return settings::SettingsFolderPath(conv->ExeFolder);
 }
 
 void TSetting::FormShow() {
@@ -158,33 +158,35 @@ std::string TSetting::ControlValue(int row) const {
 
 void TSetting::SettingEditChange(int row) {
   EditAdapter edit(EditOf(row));
-  EditChanged(row, edit, SettingTable, CurrentSlot());
+  settings::EditChanged(row, edit, SettingTable, CurrentSlot());
 }
 
 void TSetting::SettingCheckBoxClick(int row) {
-  CheckBoxChanged(row, CheckBoxOf(row).Checked(), SettingTable, CurrentSlot());
+  settings::CheckBoxChanged(row, CheckBoxOf(row).Checked(), SettingTable, CurrentSlot());
 }
 
 // ---- Hints ---------------------------------------------------------------------------------
 
 float TSetting::PipValueFactor() const {
-  const LotChoice checked = {conv->rdo_Times1.Checked(),  conv->rdo_Times2.Checked(),
-                             conv->rdo_Times3.Checked(),  conv->rdo_Times5.Checked(),
-                             conv->rdo_Times10.Checked(), conv->rdo_Times20.Checked()};
-  return ::PipValueFactor(checked);
+  const settings::LotChoice checked = {conv->rdo_Times1.Checked(),  conv->rdo_Times2.Checked(),
+                                       conv->rdo_Times3.Checked(),  conv->rdo_Times5.Checked(),
+                                       conv->rdo_Times10.Checked(), conv->rdo_Times20.Checked()};
+  return settings::PipValueFactor(checked);
 }
 
 void TSetting::LadderEditMouseMove(int row) {
-  const LadderInputs in = ReadLadderInputs([this](int r) { return EditOf(r).Text(); });
-  EditOf(row).SetHint(LadderHint(row, in, PipValueFactor()));
+  const settings::LadderInputs in =
+      settings::ReadLadderInputs([this](int r) { return EditOf(r).Text(); });
+  EditOf(row).SetHint(settings::LadderHint(row, in, PipValueFactor()));
 }
 
 // ---- Sending and read-back -----------------------------------------------------------------
 
 std::string TSetting::BuildSettingsMapText() {
-  ControlValues values;
-  for (int row : ControlRowOrder()) values[row] = ControlValue(row);
-  return ::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(), conv->Config.DataPath);
+  settings::ControlValues values;
+  for (int row : settings::ControlRowOrder()) values[row] = ControlValue(row);
+  return settings::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(),
+                                        conv->Config.DataPath);
 }
 
 void TSetting::cmdEASettingClick() {
@@ -192,7 +194,7 @@ void TSetting::cmdEASettingClick() {
   if (!conv->SettingMap.IsOpen()) return;
   // The lock is held while the text is built, so the expert never reads a half-sent set.
   conv->SettingMap.Locked([this](char* view, size_t size) {
-    const std::string text = FitSettingsMapText(BuildSettingsMapText(), size);
+    const std::string text = settings::FitSettingsMapText(BuildSettingsMapText(), size);
     std::memset(view, 0, size);
     std::memcpy(view, text.data(), text.size());
   });
@@ -205,15 +207,16 @@ void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeCol
 }
 
 bool TSetting::ReadBackSettingsMap() {
-  const ReadBackText back = ParseReadBackText(conv->SettingMap.ReadText(kSettingMapSize - 1));
-  for (const ReadBackEntry& e : back.entries) {
-    if (e.row == kReadBackSetName) {
+  const settings::ReadBackText back =
+      settings::ParseReadBackText(conv->SettingMap.ReadText(common::kSettingMapSize - 1));
+  for (const settings::ReadBackEntry& e : back.entries) {
+    if (e.row == settings::kReadBackSetName) {
       MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
     } else if (checks_[e.row]) {
-      MarkAgreement(CheckBoxOf(e.row), ControlAgrees(e.row, ControlValue(e.row), e.value),
+      MarkAgreement(CheckBoxOf(e.row), settings::ControlAgrees(e.row, ControlValue(e.row), e.value),
                     kFormColour);
     } else {
-      MarkAgreement(EditOf(e.row), ControlAgrees(e.row, ControlValue(e.row), e.value),
+      MarkAgreement(EditOf(e.row), settings::ControlAgrees(e.row, ControlValue(e.row), e.value),
                     ui::kColorWindow);
     }
   }
@@ -223,16 +226,17 @@ bool TSetting::ReadBackSettingsMap() {
 void TSetting::tmrReadWriteTimer() {
   if (!Visible()) return;
   tmrReadWrite.SetEnabled(false);
-  const bool individual = CheckBoxOf(kRowIndividualLossCut).Checked();
-  EditOf(kRowMaxStoppLimmite).SetEnabled(!individual);
-  for (int level = 0; level <= kLadderLevels; ++level)
-    EditOf(LossRow(level)).SetEnabled(individual);
+  const bool individual = CheckBoxOf(settings::kRowIndividualLossCut).Checked();
+  EditOf(settings::kRowMaxStoppLimmite).SetEnabled(!individual);
+  for (int level = 0; level <= settings::kLadderLevels; ++level)
+    EditOf(settings::LossRow(level)).SetEnabled(individual);
 
-  const ReadWriteMode mode =
-      ModeForKeys(IsKeyDown(VK_SHIFT), IsKeyDown(VK_CONTROL), IsKeyDown(VK_DELETE));
-  if (cmdReadWrite.Text() != ModeCaption(mode)) cmdReadWrite.SetText(ModeCaption(mode));
-  if (cmdReadWrite.TextColor() != ModeFontColour(mode))
-    cmdReadWrite.SetTextColor(ModeFontColour(mode));
+  const settings::ReadWriteMode mode =
+      settings::ModeForKeys(IsKeyDown(VK_SHIFT), IsKeyDown(VK_CONTROL), IsKeyDown(VK_DELETE));
+  if (cmdReadWrite.Text() != settings::ModeCaption(mode))
+    cmdReadWrite.SetText(settings::ModeCaption(mode));
+  if (cmdReadWrite.TextColor() != settings::ModeFontColour(mode))
+    cmdReadWrite.SetTextColor(settings::ModeFontColour(mode));
 
   ReadBackSettingsMap();
   tmrReadWrite.SetEnabled(true);
@@ -241,12 +245,12 @@ void TSetting::tmrReadWriteTimer() {
 // ---- Named parameter sets ------------------------------------------------------------------
 
 void TSetting::ResetSettingsTable() {
-  ::ResetSettingsTable(SettingTable);
+  settings::ResetSettingsTable(SettingTable);
 }
 
 void TSetting::TableToControls() {
   const int slot = CurrentSlot();
-  for (int row : ControlRowOrder()) {
+  for (int row : settings::ControlRowOrder()) {
     const std::string cell = SettingTable.Cell(row, slot);
     if (checks_[row])
       CheckBoxOf(row).SetChecked(cell == "1");
@@ -257,7 +261,7 @@ void TSetting::TableToControls() {
 
 void TSetting::ControlsToTable() {
   const int slot = CurrentSlot();
-  for (int row : ControlRowOrder()) SettingTable.Cell(row, slot) = ControlValue(row);
+  for (int row : settings::ControlRowOrder()) SettingTable.Cell(row, slot) = ControlValue(row);
 }
 
 void TSetting::ScanSettingFiles(const std::string& folder, int depthLimit) {
@@ -278,7 +282,7 @@ void TSetting::ScanSettingFiles(const std::string& folder, int depthLimit) {
       if (name == "." || name == "..") continue;
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         subfolders.push_back(name);
-      else if (SetNameOfFile(name, &setName))
+      else if (settings::SetNameOfFile(name, &setName))
         cmbSetName.AddItem(setName);
       ui::ProcessMessages();
     } while (FindNextFileW(find, &found));
@@ -301,18 +305,18 @@ void TSetting::cmdReadWriteClick() {
   const std::string name = cmbSetName.Text();
   if (name.empty()) return;
   tmrReadWrite.SetEnabled(false);
-  const std::string path = SetFilePath(folder, name);
-  switch (ModeOfCaption(cmdReadWrite.Text())) {
-    case ReadWriteMode::kSave:
+  const std::string path = settings::SetFilePath(folder, name);
+  switch (settings::ModeOfCaption(cmdReadWrite.Text())) {
+    case settings::ReadWriteMode::kSave:
       SaveSet(folder, name, path);
       break;
-    case ReadWriteMode::kLoad:
+    case settings::ReadWriteMode::kLoad:
       LoadSet(path);
       break;
-    case ReadWriteMode::kDelete:
+    case settings::ReadWriteMode::kDelete:
       DeleteSet(folder, name, path);
       break;
-    case ReadWriteMode::kNone:
+    case settings::ReadWriteMode::kNone:
       break;
   }
   tmrReadWrite.SetEnabled(true);
@@ -321,7 +325,7 @@ void TSetting::cmdReadWriteClick() {
 namespace {
 
 int AskYesNo(HWND owner, const std::string& question) {
-  return ShowMessageBox(owner, question, kSetQuestionCaption,
+  return ShowMessageBox(owner, question, settings::kSetQuestionCaption,
                         MB_YESNO | MB_SYSTEMMODAL | MB_TOPMOST);
 }
 
@@ -329,36 +333,36 @@ int AskYesNo(HWND owner, const std::string& question) {
 
 void TSetting::SaveSet(const std::string& folder, const std::string& name,
                        const std::string& path) {
-  if (HasBadFileChar(name)) {
-    ShowPlainMessage(Handle(), kBadFileCharMessage);
+  if (settings::HasBadFileChar(name)) {
+    ShowPlainMessage(Handle(), settings::kBadFileCharMessage);
     ui::FlashControl(kFlashColour, cmbSetName);
     return;
   }
-  if (FileExists(path) && AskYesNo(Handle(), OverwriteQuestion(name)) != IDYES) return;
+  if (FileExists(path) && AskYesNo(Handle(), settings::OverwriteQuestion(name)) != IDYES) return;
   ControlsToTable();
   // The new text replaces the file in one step: a failed write keeps the set that was there,
   // and the trader must know that the set on disk is not the one on screen.
-  const bool saved = WriteTextFile(BuildSettingsFileText(SettingTable), path);
+  const bool saved = WriteTextFile(settings::BuildSettingsFileText(SettingTable), path);
   RefillSetNameList(folder);
   cmbSetName.SetText(name);
-  if (!saved) ShowPlainMessage(Handle(), NotSavedMessage(name));
+  if (!saved) ShowPlainMessage(Handle(), settings::NotSavedMessage(name));
 }
 
 void TSetting::LoadSet(const std::string& path) {
   if (!FileExists(path)) {
-    ShowPlainMessage(Handle(), kMissingSetMessage);
+    ShowPlainMessage(Handle(), settings::kMissingSetMessage);
     ui::FlashControl(kFlashColour, cmbSetName);
     return;
   }
   ResetSettingsTable();
-  ParseSettingsText(ReadTextFile(path), SettingTable);
+  settings::ParseSettingsText(ReadTextFile(path), SettingTable);
   TableToControls();
   conv->SettingStatus = kReadOk;
 }
 
 void TSetting::DeleteSet(const std::string& folder, const std::string& name,
                          const std::string& path) {
-  if (!FileExists(path) || AskYesNo(Handle(), DeleteQuestion(name)) != IDYES) return;
+  if (!FileExists(path) || AskYesNo(Handle(), settings::DeleteQuestion(name)) != IDYES) return;
   DeleteFileAt(path);
   RefillSetNameList(folder);
 }

@@ -70,12 +70,12 @@ class TSetting : public ui::Form {
   void MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeColour);
 
   std::vector<std::unique_ptr<ui::Control>> rowControls_;  // groups, labels, edits, check boxes
-  std::array<ui::Edit*, kSettingRowCount> edits_{};
-  std::array<ui::CheckBox*, kSettingRowCount> checks_{};
+  std::array<ui::Edit*, settings::kSettingRowCount> edits_{};
+  std::array<ui::CheckBox*, settings::kSettingRowCount> checks_{};
 
  public:
   ui::Timer tmrReadWrite;
-  ::SettingTable SettingTable;
+  settings::SettingTable SettingTable;
   int ScanDepth = 0;
 };
 

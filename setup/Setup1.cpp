@@ -63,7 +63,7 @@ TForm1::TForm1()
   ExeFolder = GetExeFolder();
   Config.MT4Path.clear();
   const std::string program = ProgramPath();
-  const size_t slash = LastBackslash(program);
+  const size_t slash = common::LastBackslash(program);
   ProgramFileName = slash == std::string::npos ? program : program.substr(slash + 1);
   AppDataFolder = AppDataFolderPath();
   ReadWindowsVersion = SystemWindowsVersion;

@@ -88,7 +88,7 @@ bool TForm1::InstallRun() {
   // A report that could not be written is not shown: the file would still hold an earlier
   // run's report, which names files this run may not have copied.
   if (WriteTextFile(report.Text(), reportPath)) ShowReport(reportPath);
-  if (FileExists(ExeFolder + kIniFileName)) ConfigureTerminalPath();
+  if (FileExists(ExeFolder + common::kIniFileName)) ConfigureTerminalPath();
   return Ask(setup::kFinished, MB_YESNO) == IDYES;
 }
 
@@ -108,7 +108,7 @@ setup::SetupReport TForm1::CopySetupFiles() {
   setup::SetupReport report;
   std::string list = SetupFileList;
   while (!list.empty()) {
-    const std::string line = CutBefore("\r\n", list);
+    const std::string line = common::CutBefore("\r\n", list);
     if (line.empty()) continue;
     const setup::SetupListEntry entry = setup::SplitSetupListLine(line);
     const std::string targetFolder = setup::CopyTargetFolder(entry.category);

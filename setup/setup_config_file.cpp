@@ -5,7 +5,7 @@
 #include "setup/Setup1.h"
 
 void TForm1::LoadIniKeys() {
-  setup::LoadIniKeys(ReadTextFile(ExeFolder + kIniFileName), Config);
+  setup::LoadIniKeys(ReadTextFile(ExeFolder + common::kIniFileName), Config);
 }
 
 void TForm1::SaveProIni() {

@@ -36,7 +36,7 @@ void TForm1::WriteSetupFileList() {
 
 std::vector<FolderEntry> TForm1::EnterWalkFolder(std::string& folder) {
   ++WalkDepth;
-  if (!folder.empty() && LastBackslash(folder) == folder.size() - 1) folder.pop_back();
+  if (!folder.empty() && common::LastBackslash(folder) == folder.size() - 1) folder.pop_back();
   ui::ProcessMessages();
   return ListFolder(folder);
 }

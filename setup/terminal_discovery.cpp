@@ -82,13 +82,13 @@ int TForm1::ScanTerminalProcesses() {
       modulePath = WideToSjis(std::wstring(path.data(), n));
     }
     // The program file's name, byte for byte: "Terminal.exe" is not the terminal.
-    if (RightText(12, modulePath) != kTerminalFileName) {
+    if (common::RightText(12, modulePath) != common::kTerminalFileName) {
       CloseHandle(process);
       continue;
     }
     TerminalWindow = FindTerminalWindow(id);
-    TerminalInstallFolder = modulePath.substr(0, LastBackslash(modulePath));
-    TerminalExePath = TerminalInstallFolder + "\\" + kTerminalFileName;
+    TerminalInstallFolder = modulePath.substr(0, common::LastBackslash(modulePath));
+    TerminalExePath = TerminalInstallFolder + "\\" + common::kTerminalFileName;
     ++count;
     // The last match is the one the run works with; its handle waits for the close.
     ReleaseTerminalProcess();

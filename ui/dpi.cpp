@@ -38,9 +38,9 @@ int MonitorDpi(HWND hwnd) {
 
 int ScreenLogPixels() {
   HDC dc = GetDC(nullptr);
-  const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : kDesignDpi;
+  const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : common::kDesignDpi;
   if (dc) ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : kDesignDpi;
+  return dpi > 0 ? dpi : common::kDesignDpi;
 }
 
 }  // namespace
@@ -70,9 +70,10 @@ int ScreenDpi() {
 
 void RescalePlace(HWND hwnd, int fromDpi, int toDpi) {
   const RECT r = PlaceOf(hwnd);
-  SetWindowPos(hwnd, nullptr, RescaleDpi(r.left, fromDpi, toDpi), RescaleDpi(r.top, fromDpi, toDpi),
-               RescaleDpi(r.right - r.left, fromDpi, toDpi),
-               RescaleDpi(r.bottom - r.top, fromDpi, toDpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, common::RescaleDpi(r.left, fromDpi, toDpi),
+               common::RescaleDpi(r.top, fromDpi, toDpi),
+               common::RescaleDpi(r.right - r.left, fromDpi, toDpi),
+               common::RescaleDpi(r.bottom - r.top, fromDpi, toDpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void EnableCaptionScaling(HWND hwnd) {

@@ -16,7 +16,7 @@ int WindowDpi(HWND hwnd);
 int ScreenDpi();
 // 96-DPI pixels in pixels of the primary display (centring a window before creating it).
 inline int ScaleForScreen(int value) {
-  return ScaleToDpi(value, ScreenDpi());
+  return common::ScaleToDpi(value, ScreenDpi());
 }
 
 // Moves and sizes a child window (or a form) from the pixels of one DPI to those of another.

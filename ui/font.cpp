@@ -13,7 +13,7 @@ HFONT CreateUiFont(const FontSpec& spec, const FontSpec& base, int dpi) {
   const int height =
       spec.height != 0 ? spec.height : (base.height != 0 ? base.height : kUiFontHeight);
   LOGFONTW lf{};
-  lf.lfHeight = -ScaleToDpi(height, dpi);
+  lf.lfHeight = -common::ScaleToDpi(height, dpi);
   lf.lfWeight = (spec.bold || base.bold) ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = (spec.italic || base.italic) ? TRUE : FALSE;
   lf.lfCharSet = SHIFTJIS_CHARSET;

@@ -214,8 +214,9 @@ void Form::ApplyDpi(int dpi, const RECT* suggested) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   } else if (dpi != old) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, RescaleDpi(Width(), old, dpi),
-                 RescaleDpi(Height(), old, dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, 0, 0, common::RescaleDpi(Width(), old, dpi),
+                 common::RescaleDpi(Height(), old, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (dpi == old) return;
   const HFONT oldFont = font_;

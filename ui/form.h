@@ -118,7 +118,7 @@ class Form : public Window {
   // Dots per inch of the display the form is on.
   int Dpi() const { return dpi_; }
   // A figure in 96-DPI pixels, in the pixels of the form's display.
-  int Scale(int value) const { return ScaleToDpi(value, dpi_); }
+  int Scale(int value) const { return common::ScaleToDpi(value, dpi_); }
 
   // Message dispatch. Override to catch a message, and call Form::Dispatch for the rest.
   // The base reflects WM_COMMAND, WM_NOTIFY, WM_HSCROLL/WM_VSCROLL, WM_DRAWITEM and
@@ -156,7 +156,7 @@ class Form : public Window {
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
   BYTE alpha_ = 255;
-  int dpi_ = kDesignDpi;
+  int dpi_ = common::kDesignDpi;
 };
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "common/win/codepage.h"
 
 #include <windows.h>
 

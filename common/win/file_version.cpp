@@ -1,10 +1,10 @@
-#include "file_version.h"
+#include "common/win/file_version.h"
 
 #include <windows.h>
 
-#include "../number_text.h"
-#include "../version_number.h"
-#include "codepage.h"
+#include "common/number_text.h"
+#include "common/version_number.h"
+#include "common/win/codepage.h"
 
 std::string ReadFileVersion() {
   wchar_t path[MAX_PATH * 4] = {};
@@ -29,8 +29,8 @@ std::string ReadFileVersion() {
 
 float OwnVersion() {
   try {
-    return VersionNumber(ReadFileVersion());
-  } catch (const ConversionError&) {
-    return VersionNumber("");
+    return common::VersionNumber(ReadFileVersion());
+  } catch (const common::ConversionError&) {
+    return common::VersionNumber("");
   }
 }

@@ -1,8 +1,8 @@
-#include "seams.h"
+#include "common/win/seams.h"
 
 #include <vector>
 
-#include "codepage.h"
+#include "common/win/codepage.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "shared_text_map.h"
+#include "common/win/shared_text_map.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "../channel_names.h"
-#include "codepage.h"
+#include "common/channel_names.h"
+#include "common/win/codepage.h"
 
 SharedTextMap::Lock::Lock(HANDLE mutex) : mutex_(mutex) {
   if (!mutex_) return;
@@ -39,7 +39,7 @@ bool SharedTextMap::Open(const std::string& name, uint32_t createSize, uint32_t 
     Close();
     return false;
   }
-  lock_ = CreateMutexW(nullptr, FALSE, (wname + SjisToWide(kMapLockSuffix)).c_str());
+  lock_ = CreateMutexW(nullptr, FALSE, (wname + SjisToWide(common::kMapLockSuffix)).c_str());
   if (created_) {
     Lock lock(lock_);
     std::memset(view_, 0, size_);
@@ -76,5 +76,5 @@ void SharedTextMap::WriteText(const std::string& text) {
 }
 
 std::string ReadPriceText(const SharedTextMap& priceMap) {
-  return priceMap.ReadText(kPriceTextRead);
+  return priceMap.ReadText(common::kPriceTextRead);
 }

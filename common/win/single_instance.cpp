@@ -1,10 +1,11 @@
-#include "single_instance.h"
+#include "common/win/single_instance.h"
 
-#include "../text.h"
-#include "codepage.h"
+#include "common/text.h"
+#include "common/win/codepage.h"
 
 std::string SingleInstanceName(const std::string& programPath) {
-  return ReplaceAll(ReplaceAll(ReplaceAll(programPath, "\\", "-"), ":", ""), ".", "_");
+  return common::ReplaceAll(common::ReplaceAll(common::ReplaceAll(programPath, "\\", "-"), ":", ""),
+                            ".", "_");
 }
 
 std::wstring ProgramPathWide() {

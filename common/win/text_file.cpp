@@ -1,11 +1,11 @@
-#include "text_file.h"
+#include "common/win/text_file.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "codepage.h"
-#include "seams.h"
+#include "common/win/codepage.h"
+#include "common/win/seams.h"
 
 namespace {
 

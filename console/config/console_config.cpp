@@ -1,4 +1,4 @@
-#include "console_config.h"
+#include "console/config/console_config.h"
 
 #include <algorithm>
 #include <array>
@@ -6,6 +6,8 @@
 
 #include "common/key_value_lines.h"
 #include "common/text.h"
+
+namespace console {
 
 namespace {
 
@@ -64,7 +66,7 @@ const std::vector<std::string>& ReadKeys() {
 }
 
 float NumberOf(const std::string& text) {
-  return SafeStrToFloat(KeepNumber(text));
+  return common::SafeStrToFloat(common::KeepNumber(text));
 }
 
 }  // namespace
@@ -72,9 +74,9 @@ float NumberOf(const std::string& text) {
 IniExtras ParseIniText(const std::string& text, float ownVersion, ConsoleConfig& config) {
   IniExtras extras;
   config.RevisionValue = ownVersion;
-  for (const std::string& line : KeyValueTextLines(text)) {
+  for (const std::string& line : common::KeyValueTextLines(text)) {
     std::string value;
-    const int index = MatchKeyLine(line, ReadKeys(), &value);
+    const int index = common::MatchKeyLine(line, ReadKeys(), &value);
     if (index < 0) continue;
     switch (kReadOrder[static_cast<size_t>(index)].id) {
       case IniKey::ReadMe:
@@ -92,7 +94,7 @@ IniExtras ParseIniText(const std::string& text, float ownVersion, ConsoleConfig&
         config.flgNotNews = value;
         break;
       case IniKey::TrackBar1:
-        extras.trackBar = std::clamp(SafeStrToInt(value), kTrackBarMin, kTrackBarMax);
+        extras.trackBar = std::clamp(common::SafeStrToInt(value), kTrackBarMin, kTrackBarMax);
         break;
       case IniKey::cmbSetName:
         config.LastSetName = value;
@@ -114,7 +116,7 @@ IniExtras ParseIniText(const std::string& text, float ownVersion, ConsoleConfig&
 
 std::string BuildIniText(const ConsoleConfig& config, int trackBarPosition,
                          const std::string& setName) {
-  return BuildKeyValueText({
+  return common::BuildKeyValueText({
       {"ReadMe", config.ReadMe},
       {"Revision", config.Revision},
       {"Newision", config.Newision},
@@ -125,3 +127,5 @@ std::string BuildIniText(const ConsoleConfig& config, int trackBarPosition,
       {"cmbSetName", setName},
   });
 }
+
+}  // namespace console

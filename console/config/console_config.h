@@ -8,6 +8,8 @@
 
 #include "common/file_names.h"
 
+namespace console {
+
 inline constexpr char kIniResetMarkerName[] = "IniReset.info";
 
 inline constexpr int kTrackBarMin = 0;
@@ -41,3 +43,5 @@ IniExtras ParseIniText(const std::string& text, float ownVersion, ConsoleConfig&
 // reader did not know are not kept.
 std::string BuildIniText(const ConsoleConfig& config, int trackBarPosition,
                          const std::string& setName);
+
+}  // namespace console

@@ -1,13 +1,15 @@
-#include "terminal_search.h"
+#include "console/config/terminal_search.h"
 
 #include "common/text.h"
+
+namespace console {
 
 namespace {
 
 constexpr int kLevelsAbove = 4;
 
 bool EndsWithBackslash(const std::string& path) {
-  return !path.empty() && LastBackslash(path) == path.size() - 1;
+  return !path.empty() && common::LastBackslash(path) == path.size() - 1;
 }
 
 std::string WithoutTrailingBackslash(const std::string& path) {
@@ -16,7 +18,7 @@ std::string WithoutTrailingBackslash(const std::string& path) {
 
 // The path up to and including its last backslash.
 std::string FolderPart(const std::string& path) {
-  const size_t slash = LastBackslash(path);
+  const size_t slash = common::LastBackslash(path);
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
@@ -38,8 +40,9 @@ std::optional<std::string> SearchTerminalFromFolder(const std::string& folder,
                                                     const FileSystemProbe& probe) {
   const std::string f = WithoutTrailingBackslash(folder);
   for (int n = 0; n <= kLevelsAbove; ++n) {
-    if (!probe.fileExists(f + "\\" + Ups(n) + kTerminalFileName)) continue;
-    return n == 0 ? f + "\\" + kTerminalFileName : RemoveLevels(f, n) + kTerminalFileName;
+    if (!probe.fileExists(f + "\\" + Ups(n) + common::kTerminalFileName)) continue;
+    return n == 0 ? f + "\\" + common::kTerminalFileName
+                  : RemoveLevels(f, n) + common::kTerminalFileName;
   }
   return std::nullopt;
 }
@@ -49,14 +52,14 @@ std::optional<std::string> SearchTerminalFromFile(const std::string& file,
   std::string f = FolderPart(file);
   if (!EndsWithBackslash(f)) f += "\\";
   for (int n = 0; n <= kLevelsAbove; ++n) {
-    if (probe.fileExists(f + Ups(n) + kTerminalFileName))
-      return RemoveLevels(f, n) + kTerminalFileName;
+    if (probe.fileExists(f + Ups(n) + common::kTerminalFileName))
+      return RemoveLevels(f, n) + common::kTerminalFileName;
   }
   return std::nullopt;
 }
 
 bool IsShortcutName(const std::string& path) {
-  std::string tail = RightText(4, path);
+  std::string tail = common::RightText(4, path);
   for (char& c : tail)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return tail == ".lnk";
@@ -75,3 +78,5 @@ std::optional<std::string> ResolveDroppedItem(const std::string& path,
     current = *target;
   }
 }
+
+}  // namespace console

@@ -10,6 +10,8 @@
 
 #include "common/file_names.h"
 
+namespace console {
+
 // A shortcut to a shortcut is followed again, but never more often than this; a longer or
 // circular chain makes the item fail.
 inline constexpr int kMaxShortcutHops = 8;
@@ -34,3 +36,5 @@ bool IsShortcutName(const std::string& path);
 // One dropped item: a folder, a file, or a shortcut to either (followed through chains).
 std::optional<std::string> ResolveDroppedItem(const std::string& path,
                                               const FileSystemProbe& probe);
+
+}  // namespace console

@@ -1,14 +1,16 @@
-#include "version_page.h"
+#include "console/config/version_page.h"
 
 #include "common/number_text.h"
 #include "common/text.h"
+
+namespace console {
 
 std::string OnlineHelpAddress() {
   return std::string(kSiteRoot) + kHelpPagePath;
 }
 
 std::string VersionPageNumber(float ownVersion) {
-  return FormatPrice("##,###,###.###", FloatToText(ownVersion));
+  return common::FormatPrice("##,###,###.###", common::FloatToText(ownVersion));
 }
 
 std::string BuildVersionPage(float ownVersion) {
@@ -43,3 +45,5 @@ std::string BuildVersionPage(float ownVersion) {
   page += "</html>" + crlf;
   return page;
 }
+
+}  // namespace console

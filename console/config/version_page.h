@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace console {
+
 inline constexpr char kVersionPageName[] = "Version.htm";
 
 // The maker's web server; every address of the console on it starts here.
@@ -18,3 +20,5 @@ std::string VersionPageNumber(float ownVersion);
 
 // The whole page, CR LF line ends.
 std::string BuildVersionPage(float ownVersion);
+
+}  // namespace console

@@ -4,6 +4,8 @@
 #include "common/text.h"
 #include "console/core/slider.h"
 
+namespace console {
+
 std::string GetLotText(const std::array<bool, kLotChoices>& ticked) {
   static constexpr const char* kLots[kLotChoices] = {"1.0", "2.0", "3.0", "5.0", "10.0", "20.0"};
   for (size_t i = 0; i < kLotChoices; ++i)
@@ -26,7 +28,7 @@ std::string MarketOrderCommand(OrderSide side, const std::string& lot) {
 
 const char* PendingPriceProblem(const std::string& priceText) {
   if (priceText.empty()) return kEmptyPriceText;
-  if (!IsPriceText(priceText)) return kBadPriceCharText;
+  if (!common::IsPriceText(priceText)) return kBadPriceCharText;
   return nullptr;
 }
 
@@ -40,7 +42,7 @@ bool CarriesSeries(bool series, int sliderPosition) {
 }  // namespace
 
 bool IsSeriesCount(const std::string& text) {
-  return !text.empty() && KeepDigits(text) == text &&
+  return !text.empty() && common::KeepDigits(text) == text &&
          text.find_first_not_of('0') != std::string::npos;
 }
 
@@ -58,6 +60,8 @@ std::string PendingOrderCommand(const PendingOrderType& type, const std::string&
                                 const std::string& seriesCount, int sliderPosition) {
   std::string command = std::string(type.word) + "_" + lot + "=" + price;
   if (CarriesSeries(series, sliderPosition))
-    command += "#" + seriesCount + "$" + FloatToText(SliderOffsetSteps(sliderPosition));
+    command += "#" + seriesCount + "$" + common::FloatToText(SliderOffsetSteps(sliderPosition));
   return command;
 }
+
+}  // namespace console

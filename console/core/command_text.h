@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace console {
+
 // Which side of the book an order opens; None for the commands the hedge guard never stops.
 enum class OrderSide { None, Buy, Sell };
 
@@ -73,3 +75,5 @@ bool IsSeriesCount(const std::string& text);
 // the command carries a series; a line too long for the map), or nullptr when it may go.
 const char* PendingCommandProblem(const std::string& command, bool series,
                                   const std::string& seriesCount, int sliderPosition);
+
+}  // namespace console

@@ -5,6 +5,8 @@
 
 #include "common/text.h"
 
+namespace console {
+
 namespace {
 
 // Beyond this an exponent makes no price: the text would not fit the command map anyway.
@@ -88,7 +90,7 @@ void Align(Decimal& a, Decimal& b) {
 }  // namespace
 
 std::string PlainDecimal(const std::string& text) {
-  const std::string prefix = NumberPrefix(text);
+  const std::string prefix = common::NumberPrefix(text);
   const size_t e = prefix.find_first_of("eE");
   Decimal d = Split(prefix.substr(0, e));
   if (e != std::string::npos) {
@@ -127,3 +129,5 @@ std::string AddDecimalSteps(const std::string& number, long long steps, int step
   }
   return Text(sum);
 }
+
+}  // namespace console

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace console {
+
 // The number a tolerant read takes from the text (the numeric prefix, 0 when there is none),
 // written as a plain decimal: an optional "-", digits, and a point with digits when it has
 // decimals. An exponent moves the point: "1.5E2" gives "150".
@@ -14,3 +16,5 @@ std::string PlainDecimal(const std::string& text);
 // decimal ("150.25", ".5", "7."); the result keeps the decimals of both and has no leading
 // zeros before its integer digit ("150.25" and 5 steps of 2 decimals give "150.30").
 std::string AddDecimalSteps(const std::string& number, long long steps, int stepDecimals);
+
+}  // namespace console

@@ -1,5 +1,7 @@
 #include "console/core/layout.h"
 
+namespace console {
+
 // The corner is taken in screen coordinates: a taskbar at the top or at the left moves the
 // work area's origin, and the window must still end at its bottom-right edge.
 int AnchorLeft(const WorkArea& area, int width) {
@@ -12,8 +14,8 @@ int AnchorTop(const WorkArea& area, int height) {
 namespace {
 
 WindowBounds Anchored(const WorkArea& area, int width, int height, int dpi) {
-  width = ScaleToDpi(width, dpi);
-  height = ScaleToDpi(height, dpi);
+  width = common::ScaleToDpi(width, dpi);
+  height = common::ScaleToDpi(height, dpi);
   return {AnchorLeft(area, width), AnchorTop(area, height), width, height};
 }
 
@@ -27,3 +29,5 @@ WindowBounds ToggledLayout(const WorkArea& area, int currentHeight, int dpi) {
   if (IsFullLayout(currentHeight, dpi)) return CompactLayout(area, dpi);
   return Anchored(area, kFullWidth, kFullHeight, dpi);
 }
+
+}  // namespace console

@@ -5,6 +5,8 @@
 
 #include "common/dpi_scale.h"
 
+namespace console {
+
 struct WorkArea {
   int left, top, right, bottom;
 };
@@ -23,7 +25,7 @@ inline constexpr int kPlusMinusWidth = 267;
 // From this height on the window counts as being in its full layout.
 inline constexpr int kFullLayoutThreshold = 240;
 inline bool IsFullLayout(int height, int dpi) {
-  return height >= ScaleToDpi(kFullLayoutThreshold, dpi);
+  return height >= common::ScaleToDpi(kFullLayoutThreshold, dpi);
 }
 
 // Left and Top that put a window of this size into the work area's bottom-right corner.
@@ -33,3 +35,5 @@ int AnchorTop(const WorkArea& area, int height);
 // The bounds of the other layout than the one of the given height, anchored in the corner.
 WindowBounds ToggledLayout(const WorkArea& area, int currentHeight, int dpi);
 WindowBounds CompactLayout(const WorkArea& area, int dpi);
+
+}  // namespace console

@@ -5,12 +5,14 @@
 #include "console/core/command_text.h"
 #include "console/core/price_text.h"
 
+namespace console {
+
 namespace {
 
 std::optional<long double> NumberOf(const std::string& text) {
   try {
-    return TextToFloat(text);
-  } catch (const ConversionError&) {
+    return common::TextToFloat(text);
+  } catch (const common::ConversionError&) {
     return std::nullopt;
   }
 }
@@ -53,7 +55,7 @@ PendingDisplay PendingCommandDisplay(const std::string& commandText) {
       {"Nanpin", 0x00FFFF},
   };
   std::string rest = commandText;
-  const std::string word = CutBefore("_", rest);
+  const std::string word = common::CutBefore("_", rest);
   for (const Row& row : kRows)
     if (word == row.word) return {word, row.colour};
   return {"Nothing", kSystemWindowColour};
@@ -68,14 +70,17 @@ int32_t ParseHitCount(const std::string& infoText) {
   bool inSection = false;
   std::string rest = infoText;
   while (!rest.empty()) {
-    const std::string line = CutBefore("\r\n", rest);
+    const std::string line = common::CutBefore("\r\n", rest);
     if (line.empty()) continue;
-    if (LeftText(headerLength, line) == kHeader) {
+    if (common::LeftText(headerLength, line) == kHeader) {
       inSection = true;
-    } else if (inSection && LeftText(keyLength, line) == kCountKey) {
+    } else if (inSection && common::LeftText(keyLength, line) == kCountKey) {
       // The key, one separator of any kind, then the number.
-      result = SafeStrToInt(line.size() > size_t(keyLength) + 1 ? line.substr(keyLength + 1) : "");
+      result = common::SafeStrToInt(line.size() > size_t(keyLength) + 1 ? line.substr(keyLength + 1)
+                                                                        : "");
     }
   }
   return result;
 }
+
+}  // namespace console

@@ -9,6 +9,8 @@
 
 #include "console/core/slider.h"
 
+namespace console {
+
 // Colours are 0x00BBGGRR; kSystemWindowColour stands for the system's window background.
 using Colour = uint32_t;
 inline constexpr Colour kSystemWindowColour = 0x80000005;
@@ -36,3 +38,5 @@ PendingDisplay PendingCommandDisplay(const std::string& commandText);
 // The count from the expert's state report: the last "HitCount" line after the
 // "PelmorarInfo" header; 10000 when there is none.
 int32_t ParseHitCount(const std::string& infoText);
+
+}  // namespace console

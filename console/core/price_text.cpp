@@ -4,20 +4,22 @@
 #include "common/text.h"
 #include "console/core/decimal_sum.h"
 
+namespace console {
+
 std::string FormatPriceValue(long double price) {
-  return FormatPrice(PriceMask(price), FloatToText(price));
+  return common::FormatPrice(PriceMask(price), common::FloatToText(price));
 }
 
 bool IsLargeQuoteText(const std::string& priceText) {
-  return IsLargeQuote(SafeStrToFloat(priceText));
+  return IsLargeQuote(common::SafeStrToFloat(priceText));
 }
 
 bool IsPriceMapReady(const std::string& priceText) {
-  return KeepNumber(priceText) != "0";
+  return common::KeepNumber(priceText) != "0";
 }
 
 bool LadderStepsTypedPrice(const std::string& priceText, bool shiftDown) {
-  return !shiftDown && !priceText.empty() && IsPriceText(priceText);
+  return !shiftDown && !priceText.empty() && common::IsPriceText(priceText);
 }
 
 std::string LadderStepPrice(const std::string& priceText, LadderTier tier, int direction) {
@@ -25,13 +27,15 @@ std::string LadderStepPrice(const std::string& priceText, LadderTier tier, int d
   static constexpr int kLargeStepDecimals[] = {1, 2, 3};
   static constexpr int kSmallStepDecimals[] = {3, 4, 5};
   // The conversion also refuses a text that is no number ("1.2.3") before anything moves.
-  const long double price = TextToFloat(priceText);
+  const long double price = common::TextToFloat(priceText);
   const int i = static_cast<int>(tier);
   const int decimals = IsLargeQuote(price) ? kLargeStepDecimals[i] : kSmallStepDecimals[i];
-  return FormatPrice(PriceMask(price), AddDecimalSteps(priceText, direction, decimals));
+  return common::FormatPrice(PriceMask(price), AddDecimalSteps(priceText, direction, decimals));
 }
 
 PriceFromMap PriceFromMapText(const std::string& priceText) {
   if (!IsPriceMapReady(priceText)) return {priceText, false};
-  return {FormatPriceValue(TextToFloat(priceText)), true};
+  return {FormatPriceValue(common::TextToFloat(priceText)), true};
 }
+
+}  // namespace console

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace console {
+
 // Above 9.9 a quote is large (three decimals), else small (five decimals).
 inline bool IsLargeQuote(long double price) {
   return price > 9.9L;
@@ -40,3 +42,5 @@ struct PriceFromMap {
   bool ready;
 };
 PriceFromMap PriceFromMapText(const std::string& priceText);
+
+}  // namespace console

@@ -3,6 +3,8 @@
 #include "common/number_text.h"
 #include "common/text.h"
 
+namespace console {
+
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
@@ -13,13 +15,13 @@ constexpr size_t kNewsLineMax = 20;
 
 // Cuts the next line off text; nullopt when no CR LF ends it (text is then left as it was).
 std::optional<std::string> CutEndedLine(std::string& text) {
-  if (PosMbcs(kLineEnd, text) == 0) return std::nullopt;
-  return CutBefore(kLineEnd, text);
+  if (common::PosMbcs(kLineEnd, text) == 0) return std::nullopt;
+  return common::CutBefore(kLineEnd, text);
 }
 
 float TolerantNumber(const std::string& text, size_t maxBytes) {
   if (text.empty() || text.size() > maxBytes) return 0;
-  return SafeStrToFloat(KeepNumber(text));
+  return common::SafeStrToFloat(common::KeepNumber(text));
 }
 
 }  // namespace
@@ -35,14 +37,14 @@ std::string NewsPagePath(const std::string& id) {
 NoticeLines SplitNotice(const std::string& text) {
   std::string rest = text;
   NoticeLines lines;
-  lines.first = CutBefore(kLineEnd, rest);
+  lines.first = common::CutBefore(kLineEnd, rest);
   lines.second = CutEndedLine(rest);
   return lines;
 }
 
 float LatestVersionNumber(const std::string& line) {
   if (line.empty() || line.size() > kVersionLineMax) return 0;
-  return static_cast<float>(TextToFloat(KeepNumber(line)));
+  return static_cast<float>(common::TextToFloat(common::KeepNumber(line)));
 }
 
 float RevisionNumber(const std::string& line) {
@@ -53,7 +55,7 @@ NewsList ReadNewsList(const std::string& text) {
   NewsList list;
   std::string rest = text;
   while (!rest.empty()) {
-    std::string line = CutBefore(kLineEnd, rest);
+    std::string line = common::CutBefore(kLineEnd, rest);
     if (line.size() > kNewsLineMax) {
       list.noNews = true;
       break;
@@ -69,11 +71,13 @@ float NewsIdNumber(const std::string& id) {
 }
 
 std::string VersionLabelText(float ownVersion) {
-  const std::string v = FloatToText(ownVersion);
-  const std::string t = FormatPrice("##.###", v);
+  const std::string v = common::FloatToText(ownVersion);
+  const std::string t = common::FormatPrice("##.###", v);
   if (t.size() > 3) {
     const bool fifthIsZero = t.size() > 4 && t[4] == '0';
-    return "Ver. " + (fifthIsZero ? FormatPrice("##.##", v) : t);
+    return "Ver. " + (fifthIsZero ? common::FormatPrice("##.##", v) : t);
   }
-  return "Ver. " + FormatPrice("##.#", v) + "0";
+  return "Ver. " + common::FormatPrice("##.#", v) + "0";
 }
+
+}  // namespace console

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace console {
+
 inline constexpr char kVersionNoticePath[] = "soft/Attestation/VQuorvexStd/Version.txt";
 inline constexpr char kRevisionNoticePath[] = "soft/Attestation/VQuorvexStd/Revision.txt";
 inline constexpr char kNewsIndexPath[] = "soft/Attestation/VQuorvexStd/News.txt";
@@ -49,3 +51,5 @@ float NewsIdNumber(const std::string& id);
 
 // The splash's version label: 1.0800005 gives "Ver. 1.08", 1.2340005 gives "Ver. 1.234".
 std::string VersionLabelText(float ownVersion);
+
+}  // namespace console

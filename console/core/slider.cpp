@@ -5,6 +5,8 @@
 #include "console/core/decimal_sum.h"
 #include "console/core/price_text.h"
 
+namespace console {
+
 namespace {
 
 // The hint shows at most this many characters.
@@ -14,7 +16,7 @@ constexpr int kLargeStepDecimals = 2;
 constexpr int kSmallStepDecimals = 4;
 
 std::string SignedHint(int offsetSign, const std::string& offsetText) {
-  return LeftText(kHintLength, (offsetSign > 0 ? "+" : "") + offsetText);
+  return common::LeftText(kHintLength, (offsetSign > 0 ? "+" : "") + offsetText);
 }
 
 }  // namespace
@@ -27,16 +29,18 @@ bool SliderNeedsMirror(OrderSide side, int position) {
 
 std::string SliderStepHint(int position) {
   const int steps = SliderOffsetSteps(position);
-  return SignedHint(steps, FloatToText(steps));
+  return SignedHint(steps, common::FloatToText(steps));
 }
 
 SliderOffsetResult ComputeSliderOffset(bool largeQuote, const std::string& priceText,
                                        int position) {
   const std::string sum = AddDecimalSteps(PlainDecimal(priceText), SliderOffsetSteps(position),
                                           largeQuote ? kLargeStepDecimals : kSmallStepDecimals);
-  return {FormatPrice(PriceMask(TextToFloat(sum)), sum), SliderStepHint(position)};
+  return {common::FormatPrice(PriceMask(common::TextToFloat(sum)), sum), SliderStepHint(position)};
 }
 
 SliderOffsetResult PreviewSliderOffset(const std::string& priceText, int position) {
   return ComputeSliderOffset(IsLargeQuoteText(priceText), priceText, position);
 }
+
+}  // namespace console

@@ -7,6 +7,8 @@
 
 #include "console/core/command_text.h"
 
+namespace console {
+
 inline constexpr int kSliderMax = 100;
 inline constexpr int kSliderCentre = kSliderMax / 2;
 
@@ -40,3 +42,5 @@ SliderOffsetResult ComputeSliderOffset(bool largeQuote, const std::string& price
 // The once-a-second preview of the pending price while it follows the current price: the
 // price and hint an order sent now would set, with the quote kind taken as the order takes it.
 SliderOffsetResult PreviewSliderOffset(const std::string& priceText, int position);
+
+}  // namespace console

@@ -31,7 +31,7 @@ bool ReadPort(const std::string& text, uint16_t& port) {
 bool SplitUrl(const std::string& url, UrlParts& parts) {
   if (url.find("://") == std::string::npos) return false;
   std::string rest = url;
-  const std::string scheme = Lower(CutBefore("://", rest));
+  const std::string scheme = Lower(common::CutBefore("://", rest));
   UrlParts split;
   if (scheme == "https") {
     split.secure = true;
@@ -40,7 +40,7 @@ bool SplitUrl(const std::string& url, UrlParts& parts) {
     // Anything else would go out as plain HTTP, whatever the address promised.
     return false;
   }
-  std::string host = CutBefore("/", rest);
+  std::string host = common::CutBefore("/", rest);
   split.object = "/" + rest;
   const size_t colon = host.rfind(':');
   if (colon != std::string::npos) {

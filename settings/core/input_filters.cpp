@@ -2,6 +2,8 @@
 
 #include "common/text.h"
 
+namespace settings {
+
 namespace {
 
 // Keeps each byte that lies in the first set while nothing is kept yet, or in the second
@@ -9,7 +11,7 @@ namespace {
 std::string KeepFrom(const std::string& text, const std::string& first, const std::string& rest) {
   std::string result;
   for (char c : text)
-    if (PosMbcs(std::string(1, c), result.empty() ? first : rest) > 0) result += c;
+    if (common::PosMbcs(std::string(1, c), result.empty() ? first : rest) > 0) result += c;
   return result;
 }
 
@@ -36,8 +38,8 @@ int PosMbcsLast(const std::string& needle, const std::string& text) {
   if (n == 0 || h < n || h == 0) return 0;
   auto byteAt = [&](int pos) { return static_cast<unsigned char>(text[pos - 1]); };
   for (int i = h; i >= 1;) {
-    const bool secondByte =
-        h >= 2 && i >= 2 && IsSjisLeadByte(byteAt(i - 1)) && IsSjisTrailByte(byteAt(i));
+    const bool secondByte = h >= 2 && i >= 2 && common::IsSjisLeadByte(byteAt(i - 1)) &&
+                            common::IsSjisTrailByte(byteAt(i));
     const int start = i - n + 1;
     if (start >= 1 && text.compare(static_cast<size_t>(start - 1), needle.size(), needle) == 0)
       return start;
@@ -53,7 +55,7 @@ std::string CutBeforeLast(const std::string& delimiter, std::string& text) {
     all.swap(text);
     return all;
   }
-  std::string before = LeftText(p - 1, text);
+  std::string before = common::LeftText(p - 1, text);
   text.erase(0, static_cast<size_t>(p - 1) + delimiter.size());
   return before;
 }
@@ -78,3 +80,5 @@ void EditChanged(int row, EditText& edit, SettingTable& table, int slot) {
 void CheckBoxChanged(int row, bool ticked, SettingTable& table, int slot) {
   table.Cell(row, slot) = ticked ? "1" : "0";
 }
+
+}  // namespace settings

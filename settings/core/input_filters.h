@@ -6,6 +6,8 @@
 
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 // Digits, then digits and points; every other byte (double-byte characters whole) is dropped.
 std::string NumberFilter(const std::string& text);
 // As NumberFilter, but the first kept byte may also be a minus sign.
@@ -35,3 +37,5 @@ class EditText {
 void EditChanged(int row, EditText& edit, SettingTable& table, int slot);
 // The click handler of a check box: "1" when ticked, "0" when not.
 void CheckBoxChanged(int row, bool ticked, SettingTable& table, int slot);
+
+}  // namespace settings

@@ -3,6 +3,8 @@
 #include "common/number_text.h"
 #include "common/text.h"
 
+namespace settings {
+
 namespace {
 
 using Extended = long double;
@@ -67,8 +69,8 @@ bool GuardPasses(HintKind kind, int k, const LadderInputs& in) {
 }  // namespace
 
 float PipValueFactor(const LotChoice& checked) {
-  static constexpr float kMultiples[kLotChoices] = {1, 2, 3, 5, 10, 20};
-  for (size_t i = 0; i < kLotChoices; ++i)
+  static constexpr float kMultiples[console::kLotChoices] = {1, 2, 3, 5, 10, 20};
+  for (size_t i = 0; i < console::kLotChoices; ++i)
     if (checked[i]) return kMultiples[i];
   return 0;
 }
@@ -76,7 +78,7 @@ float PipValueFactor(const LotChoice& checked) {
 float TextToSingle(const std::string& text) {
   // To double first, then to single: a text just beyond the midpoint of two singles may round
   // the other way than a straight conversion would, and the hints show the difference.
-  return static_cast<float>(SafeStrToDouble(text));
+  return static_cast<float>(common::SafeStrToDouble(text));
 }
 
 LadderInputs ReadLadderInputs(const std::function<std::string(int row)>& textOfRow) {
@@ -96,5 +98,7 @@ std::string LadderHint(int row, const LadderInputs& in, float pipValueFactor) {
   const SettingRow& r = SettingRows()[row];
   if (r.hint == HintKind::kNone || !GuardPasses(r.hint, r.level, in)) return {};
   const HintKindInfo& info = KindInfo(r.hint);
-  return info.prefix + FloatToText(info.figure(r.level, in, pipValueFactor));
+  return info.prefix + common::FloatToText(info.figure(r.level, in, pipValueFactor));
 }
+
+}  // namespace settings

@@ -11,8 +11,10 @@
 #include "console/core/command_text.h"
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 // The console's lot radio buttons in their order: x1, x2, x3, x5, x10, x20.
-using LotChoice = std::array<bool, kLotChoices>;
+using LotChoice = std::array<bool, console::kLotChoices>;
 
 // The multiple of the first checked button, 0 when none is checked.
 float PipValueFactor(const LotChoice& checked);
@@ -36,3 +38,5 @@ LadderInputs ReadLadderInputs(const std::function<std::string(int row)>& textOfR
 // The hint of the hinted edit of a row (the row's hint kind and level): the prefix and the
 // figure, or the empty text when the guard's entries are not all above 0.
 std::string LadderHint(int row, const LadderInputs& in, float pipValueFactor);
+
+}  // namespace settings

@@ -1,5 +1,7 @@
 #include "settings/core/read_write_button.h"
 
+namespace settings {
+
 namespace {
 
 struct ModeLook {
@@ -44,3 +46,5 @@ ReadWriteMode ModeOfCaption(const std::string& caption) {
     if (caption == look.caption) return look.mode;
   return ReadWriteMode::kNone;
 }
+
+}  // namespace settings

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace settings {
+
 enum class ReadWriteMode { kNone, kLoad, kSave, kDelete };
 
 // Shift with Ctrl, or Delete: delete; Ctrl alone: save; otherwise load.
@@ -16,3 +18,5 @@ uint32_t ModeFontColour(ReadWriteMode mode);  // 0x00BBGGRR
 
 // The mode whose caption the button shows (kNone for any other caption).
 ReadWriteMode ModeOfCaption(const std::string& caption);
+
+}  // namespace settings

@@ -2,6 +2,8 @@
 
 #include "common/text.h"
 
+namespace settings {
+
 namespace {
 
 constexpr char kBadFileChars[] = "\\/:*?\"<>|";
@@ -23,10 +25,10 @@ std::string SetFilePath(const std::string& settingsFolder, const std::string& se
 bool HasBadFileChar(const std::string& setName) {
   for (size_t i = 0; i < setName.size();) {
     const bool doubleByte = i + 1 < setName.size() &&
-                            IsSjisLeadByte(static_cast<unsigned char>(setName[i])) &&
-                            IsSjisTrailByte(static_cast<unsigned char>(setName[i + 1]));
+                            common::IsSjisLeadByte(static_cast<unsigned char>(setName[i])) &&
+                            common::IsSjisTrailByte(static_cast<unsigned char>(setName[i + 1]));
     const size_t length = doubleByte ? 2 : 1;
-    if (PosMbcs(setName.substr(i, length), kBadFileChars) > 0) return true;
+    if (common::PosMbcs(setName.substr(i, length), kBadFileChars) > 0) return true;
     i += length;
   }
   return false;
@@ -54,3 +56,5 @@ std::string NotSavedMessage(const std::string& setName) {
 std::string DeleteQuestion(const std::string& setName) {
   return "この「設定名（" + setName + "）」を\n削除しますか？\n";
 }
+
+}  // namespace settings

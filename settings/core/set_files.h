@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace settings {
+
 inline constexpr char kSettingsFolderName[] = "TradeQuorvex設定";
 inline constexpr char kSetFileExtension[] = ".stdt";
 
@@ -26,3 +28,5 @@ std::string OverwriteQuestion(const std::string& setName);
 std::string DeleteQuestion(const std::string& setName);
 // Said when the set file could not be written (the file that was there is kept).
 std::string NotSavedMessage(const std::string& setName);
+
+}  // namespace settings

@@ -2,6 +2,8 @@
 
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 namespace {
 
 constexpr uint32_t kBlue = 0xFF0000;
@@ -78,3 +80,5 @@ const SettingsLayout& SettingsWindowLayout() {
   static const SettingsLayout layout = BuildLayout();
   return layout;
 }
+
+}  // namespace settings

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace settings {
+
 inline constexpr uint32_t kNoLayoutColour = 0xFFFFFFFF;
 
 struct LayoutLabel {
@@ -45,3 +47,5 @@ struct SettingsLayout {
 };
 
 const SettingsLayout& SettingsWindowLayout();
+
+}  // namespace settings

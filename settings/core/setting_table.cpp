@@ -1,5 +1,7 @@
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 namespace {
 
 using CK = ControlKind;
@@ -104,3 +106,5 @@ void ResetSettingsTable(SettingTable& table) {
       if (ExtraRows()[row].reset) table.Extra(row, slot) = ExtraRows()[row].resetText;
   }
 }
+
+}  // namespace settings

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace settings {
+
 inline constexpr int kSettingRowCount = 51;
 inline constexpr int kSlotCount = 3;
 inline constexpr int kLadderLevels = 9;
@@ -97,3 +99,5 @@ struct SettingTable {
 
 // The reset values into slots 0 and 1 (Expiration and NewsSite keep theirs).
 void ResetSettingsTable(SettingTable& table);
+
+}  // namespace settings

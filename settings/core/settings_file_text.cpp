@@ -5,6 +5,8 @@
 #include "common/key_value_lines.h"
 #include "common/text.h"
 
+namespace settings {
+
 namespace {
 
 // A cell a file line addresses: a row of the table or one of the extra rows.
@@ -97,14 +99,14 @@ bool ParseSettingsText(const std::string& text, SettingTable& table) {
   bool header = false;
   int slot = 0;
   bool slotValid = true;
-  for (const std::string& line : KeyValueTextLines(text)) {
+  for (const std::string& line : common::KeyValueTextLines(text)) {
     std::string value;
-    const int k = MatchKeyLine(line, parse.keys, &value);
+    const int k = common::MatchKeyLine(line, parse.keys, &value);
     if (k < 0) continue;
     if (k == 0) {
       header = true;
     } else if (k == 1) {
-      slot = SafeStrToInt(value);
+      slot = common::SafeStrToInt(value);
       slotValid = slot >= 0 && slot < kSlotCount;
     } else if (slotValid) {
       const FileField& f = parse.fields[static_cast<size_t>(k - 2)];
@@ -114,6 +116,9 @@ bool ParseSettingsText(const std::string& text, SettingTable& table) {
   }
   for (int s = 0; s <= 1; ++s)
     for (int row : kRowsWithDefault)
-      if (SafeStrToInt(table.Cell(row, s)) == 0) table.Cell(row, s) = SettingRows()[row].resetText;
+      if (common::SafeStrToInt(table.Cell(row, s)) == 0)
+        table.Cell(row, s) = SettingRows()[row].resetText;
   return header;
 }
+
+}  // namespace settings

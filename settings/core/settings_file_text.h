@@ -6,6 +6,8 @@
 
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 inline constexpr char kSettingsHeader[] = "PelmorarSetting";
 
 // Header, then for slot 0 and slot 1 "ManualDataIndex=<slot>" and the 52 lines of that slot:
@@ -17,3 +19,5 @@ std::string BuildSettingsFileText(const SettingTable& table);
 // next valid ManualDataIndex ignored. Afterwards the cells of the six rows that need a value
 // get their default back wherever their integer part reads as 0.
 bool ParseSettingsText(const std::string& text, SettingTable& table);
+
+}  // namespace settings

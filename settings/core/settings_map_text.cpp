@@ -4,6 +4,8 @@
 #include "common/number_text.h"
 #include "settings/core/settings_file_text.h"
 
+namespace settings {
+
 namespace {
 
 constexpr char kSetNameKey[] = "SettingName";
@@ -40,7 +42,7 @@ std::string BuildSettingsMapText(const ControlValues& values, const std::string&
     text += std::string(SettingRows()[row].key) + "=" + sent + "\r\n";
   }
   text += std::string(kSetNameKey) + "=" + setName + "\r\n";
-  text += "BuiltInTimes=" + FloatToText(pipValueFactor) + "\r\n";
+  text += "BuiltInTimes=" + common::FloatToText(pipValueFactor) + "\r\n";
   text += "DataPath=" + dataPath + "\r\n";
   return text;
 }
@@ -53,9 +55,9 @@ std::string FitSettingsMapText(const std::string& text, size_t mapSize) {
 ReadBackText ParseReadBackText(const std::string& mapText) {
   const ReadBackKeys& compare = CompareKeys();
   ReadBackText result;
-  for (const std::string& line : KeyValueTextLines(mapText)) {
+  for (const std::string& line : common::KeyValueTextLines(mapText)) {
     std::string value;
-    const int k = MatchKeyLine(line, compare.keys, &value);
+    const int k = common::MatchKeyLine(line, compare.keys, &value);
     if (k == 0) result.header = true;
     if (k >= 2) result.entries.push_back({compare.rows[static_cast<size_t>(k - 2)], value});
   }
@@ -66,3 +68,5 @@ bool ControlAgrees(int row, const std::string& controlValue, const std::string& 
   if (IsCheckBoxRow(row)) return (mapValue == "1") == (controlValue == "1");
   return controlValue == mapValue;
 }
+
+}  // namespace settings

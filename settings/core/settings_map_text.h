@@ -8,6 +8,8 @@
 
 #include "settings/core/setting_table.h"
 
+namespace settings {
+
 // What the controls hold, by row: "1" or "0" for a check box, the text for an edit (rows
 // without a control are not used).
 using ControlValues = std::array<std::string, kSettingRowCount>;
@@ -39,3 +41,5 @@ ReadBackText ParseReadBackText(const std::string& mapText);
 // Whether a control agrees with the value the map holds for it: a check box when both say
 // ticked ("1") or both do not, an edit or the set-name box when the texts are equal.
 bool ControlAgrees(int row, const std::string& controlValue, const std::string& mapValue);
+
+}  // namespace settings

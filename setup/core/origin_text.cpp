@@ -15,8 +15,8 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 std::string NormalFolder(const std::string& folder) {
   std::string text = WithoutTrailingBlanks(folder);
-  if (!text.empty() && LastBackslash(text) == text.size() - 1) text.pop_back();
-  return LowerAscii(text);
+  if (!text.empty() && common::LastBackslash(text) == text.size() - 1) text.pop_back();
+  return common::LowerAscii(text);
 }
 
 }  // namespace

@@ -36,9 +36,9 @@ constexpr std::array<size_t, 9> kWriteOrder = {0, 1, 2, 3, 4, 8, 5, 6, 7};
 void LoadIniKeys(const std::string& text, SetupConfig& config) {
   std::vector<std::string> keys;
   for (const KeyField& k : kReadOrder) keys.emplace_back(k.key);
-  for (const std::string& line : KeyValueTextLines(text)) {
+  for (const std::string& line : common::KeyValueTextLines(text)) {
     std::string value;
-    const int match = MatchKeyLine(line, keys, &value);
+    const int match = common::MatchKeyLine(line, keys, &value);
     if (match >= 0) config.*kReadOrder[static_cast<size_t>(match)].field = value;
   }
 }
@@ -47,7 +47,7 @@ std::string ProIniText(const SetupConfig& config) {
   std::vector<std::pair<std::string, std::string>> entries;
   for (const size_t i : kWriteOrder)
     entries.emplace_back(kReadOrder[i].key, config.*kReadOrder[i].field);
-  return BuildKeyValueText(entries);
+  return common::BuildKeyValueText(entries);
 }
 
 }  // namespace setup

@@ -9,7 +9,7 @@ namespace setup {
 namespace {
 
 bool Contains(const std::string& text, const char* part) {
-  return PosMbcs(part, text) > 0;
+  return common::PosMbcs(part, text) > 0;
 }
 
 struct CopyTarget {
@@ -27,7 +27,7 @@ constexpr std::array<CopyTarget, 3> kCopyTargets = {{
 
 std::string SetupFileCategory(const std::string& fileName) {
   if (fileName.size() < 4) return {};
-  const std::string extension = LowerAscii(RightText(4, fileName));
+  const std::string extension = common::LowerAscii(common::RightText(4, fileName));
   if (extension == ".mq4" || extension == ".ex4") {
     if (Contains(fileName, "Pelmorar")) return kExperts;
     if (Contains(fileName, "period_converter_600all")) return kScripts;
@@ -56,14 +56,14 @@ std::string SetupListFileName(const std::string& programFileName) {
 }
 
 std::string CopyTargetFolder(const std::string& category) {
-  const std::string lower = LowerAscii(category);
+  const std::string lower = common::LowerAscii(category);
   for (const CopyTarget& target : kCopyTargets)
-    if (LowerAscii(target.category) == lower) return target.folder;
+    if (common::LowerAscii(target.category) == lower) return target.folder;
   return {};
 }
 
 std::string FileNameOf(const std::string& path) {
-  const size_t slash = LastBackslash(path);
+  const size_t slash = common::LastBackslash(path);
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

@@ -23,7 +23,7 @@ uint32_t Le32(const uint8_t* p) {
 
 // Code page 932 as the system converts it: lead bytes 0x81-0x9F and 0xE0-0xFC.
 bool IsLeadByte(uint8_t b) {
-  return IsSjisLeadByte(b) || (b >= 0xF0 && b <= 0xFC);
+  return common::IsSjisLeadByte(b) || (b >= 0xF0 && b <= 0xFC);
 }
 
 bool IsSeparator(uint8_t b) {
@@ -165,7 +165,8 @@ bool SplitMemberName(const std::string& name, std::vector<std::string>& pieces) 
   for (size_t i = 0; i < name.size(); ++i) {
     const uint8_t b = static_cast<uint8_t>(name[i]);
     if (IsLeadByte(b)) {
-      if (i + 1 >= name.size() || !IsSjisTrailByte(static_cast<uint8_t>(name[i + 1]))) return false;
+      if (i + 1 >= name.size() || !common::IsSjisTrailByte(static_cast<uint8_t>(name[i + 1])))
+        return false;
       piece += name.substr(i, 2);
       ++i;
     } else if (IsSeparator(b)) {

@@ -10,6 +10,8 @@
 #include "common/win/text_file.h"
 #include "tests/e2e/programs.h"
 
+using namespace common;
+
 namespace {
 
 using e2e::FindChild;

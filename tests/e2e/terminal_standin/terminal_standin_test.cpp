@@ -7,6 +7,8 @@
 #include "common/win/shared_text_map.h"
 #include "tests/e2e/programs.h"
 
+using namespace common;
+
 namespace {
 
 TEST(TerminalStandIn, TakesCommandsAndReportsItsCount) {

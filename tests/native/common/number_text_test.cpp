@@ -4,6 +4,8 @@
 
 #include "common/version_number.h"
 
+using namespace common;
+
 namespace {
 
 TEST(FloatToText, ShortestOfFifteenDigits) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace console;
+
 namespace {
 
 constexpr float kOwn = 1.0800005f;

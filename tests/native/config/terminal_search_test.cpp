@@ -6,6 +6,8 @@
 #include <set>
 #include <vector>
 
+using namespace console;
+
 namespace {
 
 // A small drive: folders, files and shortcuts by full path, with ".." resolved the way the

@@ -5,6 +5,9 @@
 #include "console/core/layout.h"
 #include "console/core/price_text.h"
 
+using namespace common;
+using namespace console;
+
 namespace {
 
 TEST(MonitorPrice, NotReadyWhileEmptyOrZero) {

@@ -5,6 +5,9 @@
 #include "console/core/price_text.h"
 #include "console/core/slider.h"
 
+using namespace common;
+using namespace console;
+
 namespace {
 
 TEST(SliderOffset, ExactSumInTheQuoteDecimals) {

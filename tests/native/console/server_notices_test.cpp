@@ -5,6 +5,9 @@
 #include "common/number_text.h"
 #include "common/version_number.h"
 
+using namespace common;
+using namespace console;
+
 namespace {
 
 TEST(VersionLabel, FromFileVersions) {

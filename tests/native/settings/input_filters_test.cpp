@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace settings;
+
 namespace {
 
 TEST(InputFilters, NumberFilter) {

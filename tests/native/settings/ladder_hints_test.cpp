@@ -4,6 +4,8 @@
 
 #include <map>
 
+using namespace settings;
+
 namespace {
 
 // Edits by row; rows not given are empty.

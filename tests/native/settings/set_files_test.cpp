@@ -4,6 +4,8 @@
 
 #include "settings/core/read_write_button.h"
 
+using namespace settings;
+
 namespace {
 
 TEST(SetFiles, ForbiddenCharactersCountWholeCharacters) {

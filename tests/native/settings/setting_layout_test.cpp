@@ -6,6 +6,8 @@
 
 #include "settings/core/setting_table.h"
 
+using namespace settings;
+
 namespace {
 
 TEST(SettingLayout, EveryControlOnceInTabOrder) {

@@ -4,6 +4,9 @@
 
 #include "common/key_value_lines.h"
 
+using namespace common;
+using namespace settings;
+
 namespace {
 
 SettingTable ResetTable() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace setup;
+
 namespace setup {
 namespace {
 

@@ -16,11 +16,12 @@ class BridgeTest : public ::testing::Test {
 
   // As the console (1024-byte command, price and info maps) and the settings editor; a test
   // that looks at a map the library created may view all of it.
-  void OpenConsoleSide(uint32_t view = kConsoleMapSize) {
-    ASSERT_TRUE(command.Open(kCommandMapName, kConsoleMapSize, view));
-    ASSERT_TRUE(price.Open(kPriceMapName, kConsoleMapSize, view));
-    ASSERT_TRUE(info.Open(kInfoMapName, kConsoleMapSize, view));
-    ASSERT_TRUE(setting.Open(kSettingMapName, kSettingMapSize, kSettingMapSize));
+  void OpenConsoleSide(uint32_t view = common::kConsoleMapSize) {
+    ASSERT_TRUE(command.Open(common::kCommandMapName, common::kConsoleMapSize, view));
+    ASSERT_TRUE(price.Open(common::kPriceMapName, common::kConsoleMapSize, view));
+    ASSERT_TRUE(info.Open(common::kInfoMapName, common::kConsoleMapSize, view));
+    ASSERT_TRUE(
+        setting.Open(common::kSettingMapName, common::kSettingMapSize, common::kSettingMapSize));
   }
 
   void LoadBridge() { ASSERT_TRUE(lib.Load(BridgePath())) << "missing: " << lib.missing; }

@@ -12,6 +12,8 @@
 #include "common/win/shared_text_map.h"
 #include "tests/windows/bridge/channel_texts.h"
 
+using namespace common;
+
 namespace {
 
 bool IsWholeReport(const std::string& text) {

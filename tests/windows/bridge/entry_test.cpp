@@ -7,6 +7,8 @@
 
 #include "tests/windows/bridge/bridge_fixture.h"
 
+using namespace common;
+
 namespace {
 
 std::wstring TempFolder(const wchar_t* name) {

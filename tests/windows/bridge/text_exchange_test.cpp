@@ -9,6 +9,8 @@
 #include "common/win/codepage.h"
 #include "tests/windows/bridge/bridge_fixture.h"
 
+using namespace common;
+
 namespace {
 
 bool AllZero(const SharedTextMap& map, size_t from = 0) {

@@ -9,6 +9,8 @@
 #include "common/win/shared_text_map.h"
 #include "common/win/single_instance.h"
 
+using namespace common;
+
 namespace {
 
 HANDLE Event(const std::wstring& name) {

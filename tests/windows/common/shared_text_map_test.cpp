@@ -8,6 +8,8 @@
 
 #include "common/channel_names.h"
 
+using namespace common;
+
 namespace {
 
 // Unique names per test run, so a map left by another test never leaks in.

@@ -11,6 +11,8 @@
 #include "common/win/codepage.h"
 #include "common/win/shared_text_map.h"
 
+using namespace common;
+
 namespace {
 
 std::wstring PeerPath() {

@@ -1,6 +1,6 @@
 // "FxQuorvex.ini" through the main window: reading, writing, the start timer's branches.
-#include "config_fixture.h"
 #include "settings/Setting1.h"
+#include "tests/windows/config/config_fixture.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "common/win/text_file.h"
 #include "console/convert.h"
 #include "console/folder_dialog.h"
-#include "test_files.h"
+#include "tests/windows/config/test_files.h"
 
 struct ShownMessage {
   std::string text;

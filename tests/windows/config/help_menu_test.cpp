@@ -2,10 +2,12 @@
 #include <shlobj.h>
 
 #include "common/win/codepage.h"
-#include "config_fixture.h"
 #include "console/Version.h"
 #include "console/config/version_page.h"
+#include "tests/windows/config/config_fixture.h"
 #include "ui/app.h"
+
+using namespace console;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "console/shell_shortcut.h"
 #include "console/web_browser.h"
 #include "console/window_titles.h"
-#include "test_files.h"
+#include "tests/windows/config/test_files.h"
 
 namespace {
 

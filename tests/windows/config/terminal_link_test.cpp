@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "common/win/codepage.h"
-#include "config_fixture.h"
+#include "tests/windows/config/config_fixture.h"
 
 namespace {
 

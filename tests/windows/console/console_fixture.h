@@ -48,7 +48,7 @@ class ConsoleTest : public ::testing::Test {
     window_.reset();
   }
 
-  std::string Command() const { return conv->CommandMap.ReadText(kConsoleTextMax); }
+  std::string Command() const { return conv->CommandMap.ReadText(common::kConsoleTextMax); }
   void SetCommand(const std::string& text) { conv->CommandMap.WriteText(text); }
   // The expert's side of the price and info maps.
   void SetPrice(const std::string& text) { conv->PriceMap.WriteText(text); }

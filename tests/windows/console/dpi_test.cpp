@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "console_fixture.h"
+#include "tests/windows/console/console_fixture.h"
 #include "settings/Setting1.h"
 #include "ui/app.h"
 

@@ -8,9 +8,11 @@
 #include "console/Splash1.h"
 #include "console/core/layout.h"
 #include "console/startup_files.h"
-#include "console_fixture.h"
 #include "settings/Setting1.h"
+#include "tests/windows/console/console_fixture.h"
 #include "ui/app.h"
+
+using namespace common;
 
 namespace {
 

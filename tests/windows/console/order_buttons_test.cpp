@@ -2,7 +2,7 @@
 // hedge guard that comes before it.
 #include <functional>
 
-#include "console_fixture.h"
+#include "tests/windows/console/console_fixture.h"
 
 namespace {
 

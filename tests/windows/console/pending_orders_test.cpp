@@ -1,7 +1,10 @@
 // Pending orders with the slider offset, series and mirror; the price ladder, "Get" and the
 // slider's own handlers.
 #include "common/number_text.h"
-#include "console_fixture.h"
+#include "tests/windows/console/console_fixture.h"
+
+using namespace common;
+using namespace console;
 
 namespace {
 

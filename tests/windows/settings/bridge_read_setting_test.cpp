@@ -6,6 +6,8 @@
 #include "settings/core/setting_table.h"
 #include "tests/windows/settings/settings_fixture.h"
 
+using namespace settings;
+
 namespace {
 
 using ReadSettingFn = const wchar_t*(__stdcall*)();

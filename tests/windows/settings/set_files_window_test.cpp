@@ -12,6 +12,8 @@
 #include "tests/windows/settings/settings_fixture.h"
 #include "ui/colors.h"
 
+using namespace settings;
+
 namespace {
 
 class SetFilesTest : public SettingsWindowTest {

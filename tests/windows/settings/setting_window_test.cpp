@@ -7,6 +7,9 @@
 #include "tests/windows/settings/settings_fixture.h"
 #include "ui/colors.h"
 
+using namespace common;
+using namespace settings;
+
 namespace {
 
 constexpr COLORREF kFormColour = 0xFFCCCC;

@@ -8,6 +8,8 @@
 #include "settings/core/setting_table.h"
 #include "ui/app.h"
 
+using namespace settings;
+
 std::unique_ptr<Tconv> SettingsWindowTest::conv_;
 std::unique_ptr<TSetting> SettingsWindowTest::setting_;
 

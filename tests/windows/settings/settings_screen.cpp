@@ -10,6 +10,8 @@
 #include "tests/windows/screen_look.h"
 #include "ui/app.h"
 
+using namespace settings;
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ui::InitUi();
   auto mainWindow = std::make_unique<Tconv>();

@@ -167,7 +167,7 @@ TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
   EXPECT_EQ(started[0].commandLine, "");
-  EXPECT_EQ(LowerAscii(started[1].path), LowerAscii(form().WindowsFolder + "NOTEPAD.EXE"));
+  EXPECT_EQ(common::LowerAscii(started[1].path), common::LowerAscii(form().WindowsFolder + "NOTEPAD.EXE"));
   EXPECT_EQ(started[1].commandLine, " " + Report());
   // Yes to the last question closes the window; START stays disabled.
   EXPECT_FALSE(form().Visible());
@@ -246,7 +246,7 @@ TEST_F(InstallRunTest, ConfigurationAskedOnlyWhenTheConsoleNamesAnotherTerminal)
   EXPECT_FALSE(FileExists(proIni));
 
   scratch.File("pkg\\FxQuorvex.ini",
-               "ReadMe=1\r\nMT4Path=" + LowerAscii(exe) + "\r\ncmbSetName= 攻め\r\n");
+               "ReadMe=1\r\nMT4Path=" + common::LowerAscii(exe) + "\r\ncmbSetName= 攻め\r\n");
   answer = [](const ShownMessage& m) {
     return m.caption == "QuorvexProの設定ファイル" ? IDNO : IDYES;
   };

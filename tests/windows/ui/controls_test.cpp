@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/win/codepage.h"
-#include "sample_form.h"
+#include "tests/windows/ui/sample_form.h"
 
 namespace {
 

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "common/win/seams.h"
-#include "sample_form.h"
+#include "tests/windows/ui/sample_form.h"
 #include "ui/dpi.h"
 #include "ui/flash_control.h"
+
+using namespace common;
 
 namespace {
 

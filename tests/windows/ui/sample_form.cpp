@@ -1,4 +1,4 @@
-#include "sample_form.h"
+#include "tests/windows/ui/sample_form.h"
 
 SampleForm::SampleForm()
     : Form({.caption = "表ソ見本ﾃｽﾄ",

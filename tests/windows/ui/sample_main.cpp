@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "common/win/seams.h"
-#include "sample_form.h"
+#include "tests/windows/ui/sample_form.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   const int seconds = commandLine && *commandLine ? atoi(commandLine) : 30;
