@@ -61,3 +61,17 @@ function(qx_version_resource target version description)
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()
+
+# Copies the file of the library target LIBRARY beside the program of the test TEST (again
+# whenever the library is rebuilt), where the system's search for a library by its bare name
+# looks first.
+function(qx_copy_beside test library)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${test}_${library}.copied)
+  add_custom_command(OUTPUT ${stamp}
+                     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${library}>
+                             $<TARGET_FILE_DIR:${test}>
+                     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+                     DEPENDS ${library})
+  add_custom_target(${test}_${library}_beside ALL DEPENDS ${stamp})
+  add_dependencies(${test} ${test}_${library}_beside)
+endfunction()

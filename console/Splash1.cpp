@@ -32,12 +32,7 @@ ui::FormArgs SplashArgs() {
 
 ui::ControlArgs Slogan(int left, int top, int width, int height, const char* text,
                        ui::FontSpec font, COLORREF colour, bool visible = true) {
-  ui::ControlArgs args;
-  args.text = text;
-  args.left = left;
-  args.top = top;
-  args.width = width;
-  args.height = height;
+  ui::ControlArgs args = ui::At(left, top, width, height, text);
   args.font = std::move(font);
   args.textColor = colour;
   args.visible = visible;
@@ -129,7 +124,8 @@ void TSplash::tmr_FLASH_OFFTimer() {
   tmr_FLASH_OFF.SetEnabled(false);
   tmr_FLASH_ON.SetEnabled(false);
   tmr_FLASH_ON.SetEnabled(true);
-  // While the check runs its text grows by a dot every cycle; "up to date" stops it.
+  // While the check runs its text grows by a dot every cycle; "up to date"
+  // stops it.
   const std::string check = lbl_CheckVer.Text();
   if (!check.empty() && common::PosMbcs("最新版", check) == 0) lbl_CheckVer.SetText(check + "。");
 }
@@ -144,11 +140,6 @@ void TSplash::Timer1Timer() {
   Label3.Repaint();
   ui::ProcessMessages();
   Timer1.SetEnabled(false);
-}
-
-// The check itself comes with the web fetch; until then the splash waits for a click.
-void TSplash::tmrVerCheckTimer() {
-  tmrVerCheck.SetEnabled(false);
 }
 
 void TSplash::tmrCloseTimer() {

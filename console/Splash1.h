@@ -22,7 +22,7 @@ class TSplash : public ui::Form {
   void tmr_FLASH_ONTimer();
   void tmr_FLASH_OFFTimer();
   void Timer1Timer();
-  void tmrVerCheckTimer();
+  void tmrVerCheckTimer();  // the version check (splash_version_check.cpp)
   void tmrCloseTimer();
 
   int32_t FlashTicks = 0;  // ticks of Timer1

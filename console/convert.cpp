@@ -169,7 +169,10 @@ Tconv::Tconv()
   cmdExecTerminal.onClick = [this] { cmdExecTerminalClick(); };
   tmrNowPrice.onTimer = [this] { tmrNowPriceTimer(); };
   tmrStart.onTimer = [this] { tmrStartTimer(); };
+  tmrRevCheck.onTimer = [this] { tmrRevCheckTimer(); };
   tmrNewsCheck.onTimer = [this] { tmrNewsCheckTimer(); };
+  cmd_GetFile.onClick = [this] { cmd_GetFileClick(); };
+  cmd_GetRevision.onClick = [this] { cmd_GetRevisionClick(); };
 
   DragAcceptFiles(Handle(), TRUE);
   FormCreate();

@@ -9,6 +9,8 @@
 //   config_file.cpp      ReadIni, WriteIni, tmrStartTimer
 //   terminal_link.cpp    dropped files, the folder dialog, starting and closing the terminal
 //   help_menu.cpp        usage page, ReadMe, version window
+//   self_update.cpp      cmd_GetFileClick: the console's own update
+//   revision_check.cpp   tmrRevCheckTimer, cmd_GetRevisionClick: the expert's new revisions
 //   news_check.cpp       CheckNews, mnuNewsClick, tmrNewsCheckTimer
 //   archive_library.cpp  LoadUnlha, EnsureUnlha, ExtractLzh
 #pragma once
@@ -135,6 +137,9 @@ class Tconv : public ui::Form {
   // ---- The web server: self-update, expert revisions, news ----
   std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check
   std::string UpdateArchiveUrl;   // archive address of the last notice; empty: the default
+  void cmd_GetFileClick();
+  void tmrRevCheckTimer();
+  void cmd_GetRevisionClick();
   void CheckNews(bool manual);
   void mnuNewsClick();
   void tmrNewsCheckTimer();

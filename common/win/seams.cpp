@@ -86,6 +86,10 @@ int ShowPlainMessage(HWND owner, const std::string& text) {
   return ShowMessageBox(owner, text, ApplicationTitle(), MB_OK);
 }
 
+int AskConfirmation(HWND owner, const std::string& text, UINT buttons) {
+  return ShowMessageBox(owner, text, "確認", buttons | MB_ICONQUESTION);
+}
+
 void ShowExceptionBox(const std::string& message) {
   std::string text = message;
   if (!text.empty() && text.back() != '.') text += '.';

@@ -47,6 +47,9 @@ void SetApplicationTitle(const std::string& title);
 const std::string& ApplicationTitle();
 // A plain OK box with the application's title as caption.
 int ShowPlainMessage(HWND owner, const std::string& text);
+// The confirmation dialog: the question with its icon, under the caption "確認", with the
+// given buttons (MB_YESNO, MB_YESNOCANCEL); returns the button pressed.
+int AskConfirmation(HWND owner, const std::string& text, UINT buttons);
 // The application's standard exception box: the message (with a final "." added when it has
 // none) with a stop icon under the application's title.
 void ShowExceptionBox(const std::string& message);

@@ -38,6 +38,10 @@ void WebCheckTest::SetUp() {
   folder_ = WinePath(QX_SITE_DIR) + "\\";
   RemoveContents(SjisToWide(folder_));
   site_ = std::make_unique<WebSiteOverride>(WebSite{.root = root_});
+  // The archiver library, for a prefix whose system folder still lacks it.
+  std::string library;
+  ASSERT_TRUE(ReadFileBytes(WinePath(QX_UNLHA_DLL), library));
+  Serve("soft/download/UNLHA32.DLL", library);
   splash = std::make_unique<TSplash>();
   Splash = splash.get();
   // Its own tests run the check; elsewhere a long test would otherwise meet it.

@@ -1,0 +1,40 @@
+// The console's own update: download the archive with the downloader into the program's
+// folder, unpack it, start the downloader with the latest version and close, so that it can
+// replace the program's files.
+#include "common/win/seams.h"
+#include "common/win/text_file.h"
+#include "console/convert.h"
+#include "console/core/server_notices.h"
+#include "console/startup_files.h"
+#include "console/web_fetch.h"
+#include "ui/app.h"
+
+namespace {
+
+constexpr char kUpdateArchiveName[] = "ZqDL.lzh";
+
+// Each argument is the version text between double quotes.
+std::string DownloaderArguments(const std::string& version) {
+  const std::string quoted = "\"" + version + "\"";
+  return " " + quoted + " " + quoted;
+}
+
+}  // namespace
+
+void Tconv::cmd_GetFileClick() {
+  const std::string archive = ExeFolder + kUpdateArchiveName;
+  if (UpdateArchiveUrl.empty()) UpdateArchiveUrl = SiteRoot() + console::kUpdateArchivePath;
+  if (DownloadFile(archive, UpdateArchiveUrl) != 0) return;
+  EnsureUnlha();
+  const ArchiverResult extracted = ExtractLzh(archive, ExeFolder);
+  const std::string downloader = ExeFolder + kDownloaderFileName;
+  bool started = false;
+  if (extracted == kArchiveExtracted && FileExists(downloader)) {
+    started = StartProgram(downloader, DownloaderArguments(LatestVersionText));
+    ui::ProcessMessages();
+  }
+  if (FileExists(archive)) DeleteFileAt(archive);
+  // Only a started downloader replaces the console: without it, closing would leave the
+  // trader without the console for nothing.
+  if (started) Close();
+}

@@ -1,0 +1,157 @@
+// The expert revision check against the local server: the question and its three answers, the
+// download to the desktop, the notes in Notepad and the recorded revision.
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+#include "tests/windows/update/lzh_writer.h"
+#include "tests/windows/update/web_check_fixture.h"
+
+namespace {
+
+constexpr char kRevisionTxt[] = "soft/Attestation/VQuorvexStd/Revision.txt";
+constexpr char kDefaultArchive[] = "soft/download/VQuorvexStd/RevUpEA_1.5.lzh";
+constexpr wchar_t kShellFolders[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// Sets the user's Desktop value for one test and puts the old one back afterwards.
+class DesktopValue {
+ public:
+  DesktopValue(const std::string& folder, DWORD type) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof saved_;
+    had_ = RegQueryValueExW(key_, L"Desktop", nullptr, &savedType_, reinterpret_cast<BYTE*>(saved_),
+                            &size) == ERROR_SUCCESS;
+    savedSize_ = size;
+    const std::wstring value = SjisToWide(folder);
+    RegSetValueExW(key_, L"Desktop", 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+  ~DesktopValue() {
+    if (had_)
+      RegSetValueExW(key_, L"Desktop", 0, savedType_, reinterpret_cast<const BYTE*>(saved_),
+                     savedSize_);
+    else
+      RegDeleteValueW(key_, L"Desktop");
+    RegCloseKey(key_);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+  bool had_ = false;
+  DWORD savedType_ = 0;
+  DWORD savedSize_ = 0;
+  wchar_t saved_[MAX_PATH] = {};
+};
+
+class RevisionTest : public WebCheckTest {
+ protected:
+  void SetUp() override {
+    WebCheckTest::SetUp();
+    conv->ReadIni();  // the recorded revision: none, so the console's own version counts
+  }
+  std::string Note(const std::string& folder) const { return folder + "ReadEAUpRev.txt"; }
+
+  ScratchFolder desktop{"qxdesk"};
+  DesktopValue desktopValue{desktop.path(), REG_SZ};
+};
+
+TEST_F(RevisionTest, YesDownloadsUnpacksShowsTheNoteAndRecords) {
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, StoredLzhArchive({{"EA_Update\\ReadEAUpRev.txt", "new revision\r\n"},
+                                           {"EA_Update\\Pelmora.ex4", "ex4"}}));
+  answers = {IDYES};
+  conv->tmrRevCheck.SetEnabled(true);
+  Tick(*conv, conv->tmrRevCheck);
+
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text,
+            "「ＥＡ（ex4）」の新しいリビジョンが出ています\n自動ダウンロード出来ます！！\n"
+            "ダウンロードしますか？");
+  EXPECT_EQ(messages[0].flags, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+  EXPECT_EQ(
+      messages[1].text,
+      "このＰＣのデスクトップ上(フォルダー名「EA_Update」)に\nＥＡファイルをダウンロードしました");
+  EXPECT_EQ(conv->UpdateArchiveUrl, Url(kDefaultArchive));
+  EXPECT_FALSE(FileExists(desktop.path() + "PlodaEA1.5.lzh"));
+  EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora.ex4"));
+  const std::string note = Note(desktop.path() + "EA_Update\\");
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].path, windows.path() + "NOTEPAD.EXE");
+  EXPECT_EQ(started[0].commandLine, " " + note);
+  EXPECT_EQ(waits, std::vector<DWORD>{1500});
+  EXPECT_FALSE(FileExists(note));
+  EXPECT_NE(IniText().find("Revision=1.5\r\n"), std::string::npos);
+  EXPECT_TRUE(conv->tmrRevCheck.Enabled());
+}
+
+TEST_F(RevisionTest, NoStopsTheChecksUntilTheSplashClosesAgain) {
+  Serve(kRevisionTxt, "1.5\r\n");
+  answers = {IDNO};
+  conv->tmrRevCheck.SetEnabled(true);
+  Tick(*conv, conv->tmrRevCheck);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(conv->RevisionDeclined);
+  EXPECT_FALSE(conv->tmrRevCheck.Enabled());
+  splash->Close();  // as the layout button does, also to a hidden splash
+  EXPECT_TRUE(conv->tmrRevCheck.Enabled());
+  EXPECT_EQ(IniText().find("Revision=1.5"), std::string::npos);
+}
+
+TEST_F(RevisionTest, CancelAndEqualRevisionChangeNothing) {
+  Serve(kRevisionTxt, "1.5\r\nhttp://127.0.0.1:9/x.lzh\r\n");
+  answers = {IDCANCEL};
+  conv->tmrRevCheck.SetEnabled(true);
+  Tick(*conv, conv->tmrRevCheck);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(conv->RevisionDeclined);
+  EXPECT_TRUE(conv->tmrRevCheck.Enabled());
+  EXPECT_EQ(conv->UpdateArchiveUrl, "http://127.0.0.1:9/x.lzh");
+
+  Serve(kRevisionTxt, "1.08");  // the console's own version stands for a missing record
+  conv->cmd_GetRevisionClick();
+  EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(RevisionTest, FailedDownloadIsReportedAndNotRecorded) {
+  Serve(kRevisionTxt, "1.5\r\n" + Url("soft/download/missing.lzh") + "\r\n");
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(
+      messages[1].text,
+      "ＥＡファイルのダウンロードに失敗しました\n後日 Vendaro からのアップデートをお待ちください");
+  EXPECT_TRUE(started.empty());
+  EXPECT_EQ(IniText().find("Revision=1.5"), std::string::npos);
+  // Offered again by the next check.
+  answers = {IDNO};
+  conv->cmd_GetRevisionClick();
+  EXPECT_EQ(messages.size(), 3u);
+}
+
+TEST_F(RevisionTest, ExpandableDesktopValueUsesTheConsolesFolder) {
+  DesktopValue expandable{"%USERPROFILE%\\Desktop", REG_EXPAND_SZ};
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, StoredLzhArchive({{"ReadEAUpRev.txt", "note\r\n"}}));
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].text, "このＰＣのデスクトップ上にＥＡファイルを\nダウンロードしました");
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].commandLine, " " + Note(program.path()));
+  EXPECT_FALSE(FileExists(Note(program.path())));
+  EXPECT_FALSE(FileExists(program.path() + "PlodaEA1.5.lzh"));
+}
+
+TEST_F(RevisionTest, ArchiveThatDoesNotUnpackStaysAndIsNamed) {
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, "damaged");
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].text,
+            "このＰＣのデスクトップ上にＥＡ(PlodaEA1.5.lzh)を\nダウンロードしました");
+  EXPECT_TRUE(FileExists(desktop.path() + "PlodaEA1.5.lzh"));
+  EXPECT_NE(IniText().find("Revision=1.5\r\n"), std::string::npos);
+}
+
+}  // namespace

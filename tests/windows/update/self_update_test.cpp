@@ -1,0 +1,67 @@
+// The console's own update against the local server: the archive with the downloader, a
+// missing archive and a damaged one.
+#include "common/win/codepage.h"
+#include "common/win/text_file.h"
+#include "tests/windows/update/lzh_writer.h"
+#include "tests/windows/update/web_check_fixture.h"
+
+namespace {
+
+constexpr char kArchivePath[] = "soft/download/VQuorvexStd/ZqDL.lzh";
+
+class SelfUpdateTest : public WebCheckTest {
+ protected:
+  void SetUp() override {
+    WebCheckTest::SetUp();
+    conv->Show();
+    conv->LatestVersionText = "1.5";  // as the splash's check leaves it
+  }
+};
+
+// From the splash's offer to the downloader: the whole road of an update.
+TEST_F(SelfUpdateTest, AcceptedOfferStartsTheDownloaderWithTheVersionTwiceAndCloses) {
+  Serve("soft/Attestation/VQuorvexStd/Version.txt", "1.5\r\n");
+  std::string downloader;
+  ASSERT_TRUE(ReadFileBytes(WinePath(QX_ZQDL_EXE), downloader));
+  Serve(kArchivePath, StoredLzhArchive({{"ZqDL.exe", downloader}}));
+  // The downloader really runs: it notes its command line beside itself.
+  SeamOverride realStart(
+      Seams{.startProgram = [this](const std::string& path, const std::string& commandLine) {
+        started.push_back({path, commandLine});
+        return RealSeams().startProgram(path, commandLine);
+      }});
+  answers = {IDYES};
+  splash->Show();
+  splash->tmrVerCheck.SetEnabled(true);
+  Tick(*splash, splash->tmrVerCheck);
+
+  ASSERT_EQ(messages.size(), 1u);  // the offer, nothing after it
+  EXPECT_EQ(conv->UpdateArchiveUrl, Url(kArchivePath));
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].path, program.path() + "ZqDL.exe");
+  const std::string notes = program.path() + "ZqDL.args";
+  for (int k = 0; k < 100 && !FileExists(notes); ++k) Sleep(100);
+  EXPECT_EQ(ReadTextFile(notes), "\"1.5\" \"1.5\"");
+  Sleep(300);  // let it end before its folder goes
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
+  EXPECT_FALSE(conv->Visible());
+}
+
+TEST_F(SelfUpdateTest, MissingArchiveKeepsTheConsoleOpen) {
+  conv->cmd_GetFileClick();
+  EXPECT_TRUE(started.empty());
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
+  EXPECT_TRUE(conv->Visible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SelfUpdateTest, DamagedArchiveIsDeletedAndTheConsoleStaysOpen) {
+  Serve(kArchivePath, "this is no archive at all, only text");
+  conv->cmd_GetFileClick();
+  EXPECT_TRUE(started.empty());
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.exe"));
+  EXPECT_TRUE(conv->Visible());
+}
+
+}  // namespace
