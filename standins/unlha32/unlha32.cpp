@@ -60,7 +60,7 @@ extern "C" int WINAPI Unlha(HWND /*window*/, const char* commandLine, char* outp
   try {
     result = Run(commandLine);
   } catch (...) {
-    result = ExtractResult::CannotWrite;  // out of memory for the archive
+    result = ExtractResult::CannotRead;  // no memory to hold the archive
   }
   if (output && outputSize > 0) {
     const char* text = Describe(result);
