@@ -46,8 +46,9 @@ int WorkAreaHeight() {
 
 }  // namespace
 
-Tnews::Tnews()
+Tnews::Tnews(ConsoleSession& session)
     : Form(NewsArgs()),
+      session_(session),
       Panel1(*this, ui::At(0, 0, kClientWidth, kPanelHeight)),
       chkNoVisible(*this, Coloured(ui::At(6, 3, 130, 16, "次回から表示しない"), ui::kGreen)),
       cmdNew(*this, Coloured(ui::At(176, 1, 78, 20, "<- 新しい"), ui::kBlue)),
@@ -92,9 +93,8 @@ void Tnews::FormShow() {
 void Tnews::FormClose() {
   tmrStart.SetEnabled(false);
   Park();
-  if (!conv) return;
-  conv->Config.flgNotNews = chkNoVisible.Checked() ? "1" : "0";
-  conv->WriteIni();
+  session_.Config.flgNotNews = chkNoVisible.Checked() ? "1" : "0";
+  if (conv) conv->WriteIni();
 }
 
 void Tnews::tmrStartTimer() {

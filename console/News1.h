@@ -4,14 +4,17 @@
 // opening it by itself.
 #pragma once
 
+#include "console/session/console_session.h"
 #include "console/web_browser.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
 class Tnews : public ui::Form {
+  ConsoleSession& session_;
+
  public:
-  Tnews();
+  explicit Tnews(ConsoleSession& session);
 
   void FormCreate();
   void FormShow();

@@ -43,14 +43,11 @@ ui::FontSpec LabelFont(int height, bool bold, bool italic) {
   return {.face = {}, .height = height, .bold = bold, .italic = italic};
 }
 
-float OwnVersion() {
-  return conv ? conv->OwnVersion : 0.0f;
-}
-
 }  // namespace
 
-TSplash::TSplash()
+TSplash::TSplash(ConsoleSession& session)
     : Form(SplashArgs()),
+      session_(session),
       Label4(*this, Slogan(32, 16, 0, 0, "メタトレーダーMT4　", LabelFont(29, false, true),
                            ui::kColor3DLight)),
       Label1(*this, Slogan(32, 56, 385, 33, "裁量トレードも、一発注文！！",
@@ -82,8 +79,8 @@ void TSplash::FormCreate() {
   const RECT area = ui::DesktopWorkArea();
   SetTop((area.bottom - area.top - Height()) / 2);
   SetLeft((area.right - area.left - Width()) / 2);
-  lbl_Ver.SetText(console::VersionLabelText(OwnVersion()));
-  if (conv) conv->UpdateArchiveUrl.clear();
+  lbl_Ver.SetText(console::VersionLabelText(session_.OwnVersion));
+  session_.UpdateArchiveUrl.clear();
 }
 
 void TSplash::Form_Load() {
@@ -109,7 +106,7 @@ void TSplash::tmr_SetFocusTimer() {
 }
 
 void TSplash::tmr_FLASH_ONTimer() {
-  lbl_Ver.SetText(console::VersionLabelText(OwnVersion()));
+  lbl_Ver.SetText(console::VersionLabelText(session_.OwnVersion));
   lbl_BCB.SetText(kCreditText);
   tmr_FLASH_ON.SetEnabled(false);
   // Restarts the blank's full 400 ms.

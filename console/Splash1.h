@@ -6,13 +6,16 @@
 
 #include <cstdint>
 
+#include "console/session/console_session.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
 class TSplash : public ui::Form {
+  ConsoleSession& session_;
+
  public:
-  TSplash();
+  explicit TSplash(ConsoleSession& session);
 
   void FormCreate();
   void Form_Load();

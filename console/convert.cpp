@@ -8,6 +8,7 @@
 #include "console/core/layout.h"
 #include "console/startup_files.h"
 #include "settings/Setting1.h"
+#include "settings/core/set_files.h"
 #include "ui/app.h"
 
 Tconv* conv = nullptr;
@@ -60,8 +61,23 @@ console::WorkArea CurrentWorkArea() {
 
 }  // namespace
 
-Tconv::Tconv()
+Tconv::Tconv(ConsoleSession& session)
     : Form(MainFormArgs()),
+      Session(session),
+      ExeFolder(session.ExeFolder),
+      WindowsFolder(session.WindowsFolder),
+      MarkerPagePath(session.MarkerPagePath),
+      OwnVersion(session.OwnVersion),
+      UnlhaLoaded(session.UnlhaLoaded),
+      RevisionDeclined(session.RevisionDeclined),
+      LatestVersionText(session.LatestVersionText),
+      UpdateArchiveUrl(session.UpdateArchiveUrl),
+      CommandMap(session.CommandMap),
+      PriceMap(session.PriceMap),
+      InfoMap(session.InfoMap),
+      SettingMap(session.SettingMap),
+      SettingStatus(session.SettingStatus),
+      Config(session.Config),
       ProgressBar1(*this, Hidden(At(0, 0, 249, 11)), 0, 100),
       cmdUpDown(*this, At(104, 0, 40, 11, "▲")),
       grpLot(*this, At(4, 11, 240, 50, "ロット数")),
@@ -174,12 +190,14 @@ Tconv::Tconv()
   cmd_GetFile.onClick = [this] { cmd_GetFileClick(); };
   cmd_GetRevision.onClick = [this] { cmd_GetRevisionClick(); };
 
+  Session.readLotChoice = [this] { return LotButtons(); };
   DragAcceptFiles(Handle(), TRUE);
   FormCreate();
 }
 
 Tconv::~Tconv() {
   FormDestroy();
+  Session.readLotChoice = nullptr;
 }
 
 void Tconv::FormCreate() {
@@ -197,7 +215,7 @@ void Tconv::FormCreate() {
   markerPageWritten_ = WriteRunMarkerPage(MarkerPagePath);
   RevisionDeclined = false;
   HitCount = 0;
-  EnsureFolder(ExeFolder + kSetFolderName);
+  EnsureFolder(settings::SettingsFolderPath(ExeFolder));
 }
 
 void Tconv::FormShow() {

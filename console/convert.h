@@ -1,6 +1,7 @@
 // The console's main window: lot choice, market, close and delete buttons, the pending-order
 // part with its price ladder and slider, and the once-a-second monitor of the shared maps.
-// Its fields are the state every window of the console shares.
+// The state every window of the console shares lives in the session; the fields of that name
+// here refer into it.
 //
 // The handlers live in files by subject:
 //   convert.cpp          construction, controls, FormCreate/FormShow/FormClose, layout, menu
@@ -27,30 +28,33 @@
 #include "console/archive_library.h"
 #include "console/config/console_config.h"
 #include "console/core/command_text.h"
+#include "console/session/console_session.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
 class Tconv : public ui::Form {
  public:
-  Tconv();
+  explicit Tconv(ConsoleSession& session);
   ~Tconv() override;
 
-  // ---- State shared by the console's windows ----
-  std::string ExeFolder;       // ends in "\"
-  std::string WindowsFolder;   // ends in "\"
-  std::string MarkerPagePath;  // ExeFolder + "TradeQuorvex.htm"
-  float OwnVersion = 0;
-  bool UnlhaLoaded = false;
-  bool RevisionDeclined = false;
+  // ---- State shared by the console's windows: references into the session ----
+  ConsoleSession& Session;
+  std::string& ExeFolder;
+  std::string& WindowsFolder;
+  std::string& MarkerPagePath;
+  float& OwnVersion;
+  bool& UnlhaLoaded;
+  bool& RevisionDeclined;
+  std::string& LatestVersionText;
+  std::string& UpdateArchiveUrl;
+  SharedTextMap& CommandMap;
+  SharedTextMap& PriceMap;
+  SharedTextMap& InfoMap;
+  SharedTextMap& SettingMap;
+  std::string& SettingStatus;
+  console::ConsoleConfig& Config;
   int32_t HitCount = 0;  // the expert's last reported count; 0 until the first price
-
-  // The channel maps. The settings map is opened by the settings window.
-  SharedTextMap CommandMap;
-  SharedTextMap PriceMap;
-  SharedTextMap InfoMap;
-  SharedTextMap SettingMap;
-  std::string SettingStatus;  // "ReadOK" after a set was loaded, "SendOK" after it was sent
 
   // ---- Life cycle ----
   void FormCreate();
@@ -68,6 +72,8 @@ class Tconv : public ui::Form {
   void mnuExitClick();
 
   // ---- Orders ----
+  // The lot buttons, top to bottom, and the lot text of the first ticked one.
+  common::LotChoice LotButtons() const;
   std::string GetLotText() const;
   void cmdBuyClick();
   void cmdSellClick();
@@ -102,7 +108,6 @@ class Tconv : public ui::Form {
   void tmrNowPriceTimer();
 
   // ---- Configuration file (config_file.cpp) ----
-  console::ConsoleConfig Config;  // what "FxQuorvex.ini" carries, read by the start timer
   void ReadIni();
   void WriteIni();  // called by FormClose as its last step
   void tmrStartTimer();
@@ -135,8 +140,6 @@ class Tconv : public ui::Form {
   void FreeUnlha();  // by FormDestroy
 
   // ---- The web server: self-update, expert revisions, news ----
-  std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check
-  std::string UpdateArchiveUrl;   // archive address of the last notice; empty: the default
   void cmd_GetFileClick();
   void tmrRevCheckTimer();
   void cmd_GetRevisionClick();

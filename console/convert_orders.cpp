@@ -13,9 +13,13 @@ constexpr char kSeriesNeedsSliderText[] = "連続注文は「スライダーバ�
 
 }  // namespace
 
+common::LotChoice Tconv::LotButtons() const {
+  return {rdo_Times1.Checked(), rdo_Times2.Checked(),  rdo_Times3.Checked(),
+          rdo_Times5.Checked(), rdo_Times10.Checked(), rdo_Times20.Checked()};
+}
+
 std::string Tconv::GetLotText() const {
-  return console::GetLotText({rdo_Times1.Checked(), rdo_Times2.Checked(), rdo_Times3.Checked(),
-                              rdo_Times5.Checked(), rdo_Times10.Checked(), rdo_Times20.Checked()});
+  return console::GetLotText(LotButtons());
 }
 
 bool Tconv::ShiftRuleMet() const {

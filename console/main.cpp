@@ -19,9 +19,9 @@
 namespace {
 
 // Creates each window and publishes it under its global name.
-template <class T>
-std::unique_ptr<T> Create(T*& global) {
-  auto window = std::make_unique<T>();
+template <class T, class... Shared>
+std::unique_ptr<T> Create(T*& global, Shared&... shared) {
+  auto window = std::make_unique<T>(shared...);
   global = window.get();
   return window;
 }
@@ -40,19 +40,21 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ReleaseSingleInstance(instance);
     return 1;
   }
-  // Declared before the loop so the windows outlive it and go only as the program ends.
+  // Declared before the loop so the windows outlive it and go only as the program ends; the
+  // session before the windows, which refer to it until they are gone.
+  ConsoleSession session;
   std::unique_ptr<Tconv> mainWindow;
   std::unique_ptr<TfrmVersion> versionWindow;
   std::unique_ptr<TSplash> splashWindow;
   std::unique_ptr<Tnews> newsWindow;
   std::unique_ptr<TSetting> settingWindow;
   try {
-    mainWindow = Create(conv);
+    mainWindow = Create(conv, session);
     ui::SetMainForm(conv);
     versionWindow = Create(frmVersion);
-    splashWindow = Create(Splash);
-    newsWindow = Create(news);
-    settingWindow = Create(Setting);
+    splashWindow = Create(Splash, session);
+    newsWindow = Create(news, session);
+    settingWindow = Create(Setting, session);
     Splash->Show();
     Splash->Repaint();
     ui::RunMessageLoop();

@@ -13,16 +13,3 @@ bool WriteRunMarkerPage(const std::string& path) {
   DeleteFileAt(path);
   return WriteTextFile(RunMarkerPageText(), path, true);
 }
-
-bool EnsureFolder(const std::string& path) {
-  std::wstring folder = SjisToWide(path);
-  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
-  if (folder.empty()) return false;
-  const DWORD a = GetFileAttributesW(folder.c_str());
-  if (a != INVALID_FILE_ATTRIBUTES) return (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  const size_t slash = folder.find_last_of(L"\\/");
-  if (slash != std::wstring::npos && slash > 0 && folder[slash - 1] != L':')
-    EnsureFolder(WideToSjis(folder.substr(0, slash)));
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return FolderExists(path);
-}

@@ -1,6 +1,6 @@
 // The files and folders the main window sets up beside the program when it starts: the
-// hidden marker page whose removal stops a running console, the folder of the named
-// parameter sets, and the program's and Windows' folders.
+// hidden marker page whose removal stops a running console, and the program's and Windows'
+// folders.
 #pragma once
 
 #include <string>
@@ -8,7 +8,6 @@
 #include "common/win/folders.h"
 
 inline constexpr char kRunMarkerPageName[] = "TradeQuorvex.htm";
-inline constexpr char kSetFolderName[] = "TradeQuorvex設定";
 inline constexpr char kFolderNotShiftJisText[] =
     "プログラムのフォルダーのパスに日本語の文字コード（Shift-JIS）で表せない文字が"
     "含まれているため起動できません。\n"
@@ -20,6 +19,3 @@ inline constexpr char kDownloaderFileName[] = "ZqDL.exe";
 std::string RunMarkerPageText();
 // Replaces the marker page by a fresh, hidden one; true when the new page is in place.
 bool WriteRunMarkerPage(const std::string& path);
-
-// Creates the folder with every missing parent; true when it exists afterwards.
-bool EnsureFolder(const std::string& path);

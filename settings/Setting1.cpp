@@ -4,10 +4,9 @@
 
 #include "common/channel_names.h"
 #include "common/win/codepage.h"
+#include "common/win/folders.h"
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
-#include "console/convert.h"
-#include "console/startup_files.h"
 #include "settings/core/input_filters.h"
 #include "settings/core/ladder_hints.h"
 #include "settings/core/read_write_button.h"
@@ -45,7 +44,7 @@ class EditAdapter : public settings::EditText {
 
 }  // namespace
 
-TSetting::TSetting()
+TSetting::TSetting(ConsoleSession& session)
     : Form({.caption = "Setting",
             .width = 360,
             .height = 398,
@@ -69,6 +68,7 @@ TSetting::TSetting()
                            .height = 23,
                            .hint = "「Ctrl」を押すと保存モード、「Ctrl+Shift」を押す場合削除モード",
                            .textColor = ui::kBlue}),
+      session_(session),
       tmrReadWrite(*this, {.interval = 500}) {
   BuildRowControls();
   cmdEASetting.onClick = [this] { cmdEASettingClick(); };
@@ -127,18 +127,19 @@ void TSetting::BuildRowControls() {
 }
 
 void TSetting::FormCreate() {
-  conv->SettingMap.Open(common::kSettingMapName, common::kSettingMapSize, common::kSettingMapSize);
+  session_.SettingMap.Open(common::kSettingMapName, common::kSettingMapSize,
+                           common::kSettingMapSize);
 }
 
 std::string TSetting::SettingsFolder() const {
-  return settings::SettingsFolderPath(conv->ExeFolder);
+  return settings::SettingsFolderPath(session_.ExeFolder);
 }
 
 void TSetting::FormShow() {
   const std::string folder = SettingsFolder();
   EnsureFolder(folder);
   RefillSetNameList(folder);
-  cmbSetName.SetText(conv->Config.LastSetName);
+  cmbSetName.SetText(session_.Config.LastSetName);
 }
 
 void TSetting::StopReadBack() {
@@ -146,7 +147,7 @@ void TSetting::StopReadBack() {
 }
 
 void TSetting::FormClose() {
-  conv->Config.LastSetName = cmbSetName.Text();
+  session_.Config.LastSetName = cmbSetName.Text();
 }
 
 std::string TSetting::ControlValue(int row) const {
@@ -168,10 +169,7 @@ void TSetting::SettingCheckBoxClick(int row) {
 // ---- Hints ---------------------------------------------------------------------------------
 
 float TSetting::PipValueFactor() const {
-  const settings::LotChoice checked = {conv->rdo_Times1.Checked(),  conv->rdo_Times2.Checked(),
-                                       conv->rdo_Times3.Checked(),  conv->rdo_Times5.Checked(),
-                                       conv->rdo_Times10.Checked(), conv->rdo_Times20.Checked()};
-  return settings::PipValueFactor(checked);
+  return settings::PipValueFactor(session_.LotChoice());
 }
 
 void TSetting::LadderEditMouseMove(int row) {
@@ -186,19 +184,19 @@ std::string TSetting::BuildSettingsMapText() {
   settings::ControlValues values;
   for (int row : settings::ControlRowOrder()) values[row] = ControlValue(row);
   return settings::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(),
-                                        conv->Config.DataPath);
+                                        session_.Config.DataPath);
 }
 
 void TSetting::cmdEASettingClick() {
   // Without the map nothing is sent, so the status must not claim it was (no SendOK).
-  if (!conv->SettingMap.IsOpen()) return;
+  if (!session_.SettingMap.IsOpen()) return;
   // The lock is held while the text is built, so the expert never reads a half-sent set.
-  conv->SettingMap.Locked([this](char* view, size_t size) {
+  session_.SettingMap.Locked([this](char* view, size_t size) {
     const std::string text = settings::FitSettingsMapText(BuildSettingsMapText(), size);
     std::memset(view, 0, size);
     std::memcpy(view, text.data(), text.size());
   });
-  if (conv->SettingStatus == kReadOk) conv->SettingStatus = kSendOk;
+  if (session_.SettingStatus == kReadOk) session_.SettingStatus = kSendOk;
 }
 
 void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeColour) {
@@ -208,7 +206,7 @@ void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeCol
 
 bool TSetting::ReadBackSettingsMap() {
   const settings::ReadBackText back =
-      settings::ParseReadBackText(conv->SettingMap.ReadText(common::kSettingMapSize - 1));
+      settings::ParseReadBackText(session_.SettingMap.ReadText(common::kSettingMapSize - 1));
   for (const settings::ReadBackEntry& e : back.entries) {
     if (e.row == settings::kReadBackSetName) {
       MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
@@ -357,7 +355,7 @@ void TSetting::LoadSet(const std::string& path) {
   ResetSettingsTable();
   settings::ParseSettingsText(ReadTextFile(path), SettingTable);
   TableToControls();
-  conv->SettingStatus = kReadOk;
+  session_.SettingStatus = kReadOk;
 }
 
 void TSetting::DeleteSet(const std::string& folder, const std::string& name,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "console/session/console_session.h"
 #include "settings/core/setting_table.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -15,9 +16,9 @@
 
 class TSetting : public ui::Form {
  public:
-  // Works with the state of the console's main window (conv): the settings map, the status,
-  // the configuration and the lot buttons.
-  TSetting();
+  // Works with what the console's windows share: the settings map, the status, the
+  // configuration and the lot choice.
+  explicit TSetting(ConsoleSession& session);
   ~TSetting() override;
 
   // Events.
@@ -72,6 +73,8 @@ class TSetting : public ui::Form {
   std::vector<std::unique_ptr<ui::Control>> rowControls_;  // groups, labels, edits, check boxes
   std::array<ui::Edit*, settings::kSettingRowCount> edits_{};
   std::array<ui::CheckBox*, settings::kSettingRowCount> checks_{};
+
+  ConsoleSession& session_;
 
  public:
   ui::Timer tmrReadWrite;

@@ -1,4 +1,5 @@
-// The folders a program of the system starts from: its own and the Windows folder.
+// The folders a program of the system starts from (its own and the Windows folder), and the
+// making of a folder with its parents.
 #pragma once
 
 #include <string>
@@ -10,3 +11,5 @@ std::string GetExeFolder();
 bool ExeFolderFitsShiftJis();
 // The Windows folder, ending in "\".
 std::string GetWindowsFolder();
+// Creates the folder with every missing parent; true when it exists afterwards.
+bool EnsureFolder(const std::string& path);

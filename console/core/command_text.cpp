@@ -6,11 +6,9 @@
 
 namespace console {
 
-std::string GetLotText(const std::array<bool, kLotChoices>& ticked) {
-  static constexpr const char* kLots[kLotChoices] = {"1.0", "2.0", "3.0", "5.0", "10.0", "20.0"};
-  for (size_t i = 0; i < kLotChoices; ++i)
-    if (ticked[i]) return kLots[i];
-  return kLots[0];
+std::string GetLotText(const LotChoice& ticked) {
+  const size_t i = common::FirstTickedLot(ticked);
+  return std::to_string(i < kLotChoices ? common::kLotMultiples[i] : 1) + ".0";
 }
 
 const char* HedgeGuardMessage(int32_t hitCount, OrderSide side) {

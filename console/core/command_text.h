@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/lot_choice.h"
+
 namespace console {
 
 // Which side of the book an order opens; None for the commands the hedge guard never stops.
@@ -25,10 +27,10 @@ inline constexpr char kCommandTooLongText[] =
     "注文の内容が長すぎるため注文できません。\r\n"
     "指定価格と「連続ヶ注文」の数を確認してください。";
 
-// The lot radio buttons, top to bottom: x1, x2, x3, x5, x10, x20.
-inline constexpr size_t kLotChoices = 6;
+using common::kLotChoices;
+using common::LotChoice;
 // The lot text of the first ticked choice; "1.0" when none is ticked.
-std::string GetLotText(const std::array<bool, kLotChoices>& ticked);
+std::string GetLotText(const LotChoice& ticked);
 
 // The message that refuses an order on this side, or nullptr when it may go on. The guard
 // runs before the Shift rule, so its messages show even when the order would not be sent.

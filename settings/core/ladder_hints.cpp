@@ -69,10 +69,8 @@ bool GuardPasses(HintKind kind, int k, const LadderInputs& in) {
 }  // namespace
 
 float PipValueFactor(const LotChoice& checked) {
-  static constexpr float kMultiples[console::kLotChoices] = {1, 2, 3, 5, 10, 20};
-  for (size_t i = 0; i < console::kLotChoices; ++i)
-    if (checked[i]) return kMultiples[i];
-  return 0;
+  const size_t i = common::FirstTickedLot(checked);
+  return i < common::kLotChoices ? static_cast<float>(common::kLotMultiples[i]) : 0.0f;
 }
 
 float TextToSingle(const std::string& text) {

@@ -8,13 +8,12 @@
 #include <functional>
 #include <string>
 
-#include "console/core/command_text.h"
+#include "common/lot_choice.h"
 #include "settings/core/setting_table.h"
 
 namespace settings {
 
-// The console's lot radio buttons in their order: x1, x2, x3, x5, x10, x20.
-using LotChoice = std::array<bool, console::kLotChoices>;
+using common::LotChoice;
 
 // The multiple of the first checked button, 0 when none is checked.
 float PipValueFactor(const LotChoice& checked);

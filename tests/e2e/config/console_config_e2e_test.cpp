@@ -57,7 +57,8 @@ TEST(ConsoleWithTerminal, DroppedFolderIsStartedAndClosedAgain) {
       .sleep = nullptr,
       .startProgram = nullptr,  // the real start
   });
-  auto window = std::make_unique<Tconv>();
+  ConsoleSession session;
+  auto window = std::make_unique<Tconv>(session);
   conv = window.get();
   conv->tmrStart.SetEnabled(false);
   conv->ExeFolder = scratch.path();

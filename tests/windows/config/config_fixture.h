@@ -55,7 +55,7 @@ class ConfigTest : public ::testing::Test {
           dialogTitles.push_back(title);
           return dialogAnswer;
         });
-    window_ = std::make_unique<Tconv>();
+    window_ = std::make_unique<Tconv>(sessions_.emplace_back());
     conv = window_.get();
     conv->tmrStart.SetEnabled(false);
     conv->ExeFolder = program.path();
@@ -75,7 +75,7 @@ class ConfigTest : public ::testing::Test {
 
   // What a second run of the console starts from.
   std::unique_ptr<Tconv> NextRun() {
-    auto next = std::make_unique<Tconv>();
+    auto next = std::make_unique<Tconv>(sessions_.emplace_back());
     next->tmrStart.SetEnabled(false);
     next->ExeFolder = program.path();
     next->WindowsFolder = windows.path();
@@ -95,5 +95,6 @@ class ConfigTest : public ::testing::Test {
  private:
   std::unique_ptr<SeamOverride> seams_;
   std::unique_ptr<FolderBrowserOverride> folderDialog_;
+  std::deque<ConsoleSession> sessions_;  // one per run, each outliving its window
   std::unique_ptr<Tconv> window_;
 };

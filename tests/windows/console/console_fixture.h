@@ -36,7 +36,8 @@ class ConsoleTest : public ::testing::Test {
 
   // A fresh main window, as at a start of the program.
   void StartWindow() {
-    window_ = std::make_unique<Tconv>();
+    session_ = std::make_unique<ConsoleSession>();
+    window_ = std::make_unique<Tconv>(*session_);
     conv = window_.get();
     // The start timer reads the configuration file and may ask for the terminal: its own tests
     // drive it.
@@ -46,6 +47,7 @@ class ConsoleTest : public ::testing::Test {
   void EndWindow() {
     conv = nullptr;
     window_.reset();
+    session_.reset();
   }
 
   std::string Command() const { return conv->CommandMap.ReadText(common::kConsoleTextMax); }
@@ -60,5 +62,6 @@ class ConsoleTest : public ::testing::Test {
 
  private:
   std::unique_ptr<SeamOverride> seams_;
+  std::unique_ptr<ConsoleSession> session_;
   std::unique_ptr<Tconv> window_;
 };

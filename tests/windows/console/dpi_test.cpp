@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "tests/windows/console/console_fixture.h"
 #include "settings/Setting1.h"
+#include "tests/windows/console/console_fixture.h"
 #include "ui/app.h"
 
 namespace {
@@ -73,7 +73,7 @@ TEST_F(ConsoleTest, LayoutButtonSwitchesAtTheScaledThreshold) {
 }
 
 TEST_F(ConsoleTest, SettingsWindowDocksFlushToTheScaledConsole) {
-  auto setting = std::make_unique<TSetting>();
+  auto setting = std::make_unique<TSetting>(conv->Session);
   Setting = setting.get();
   conv->Show();
   conv->cmdUpDownClick();

@@ -53,7 +53,7 @@ TEST_F(ConsoleTest, CreationSetsUpFoldersMapsAndTheMarkerPage) {
 }
 
 TEST_F(ConsoleTest, LayoutButtonSwitchesSizesInTheCornerAndClosesTheSplash) {
-  TSplash splash;
+  TSplash splash(conv->Session);
   Splash = &splash;
   splash.Show();
   conv->Show();
@@ -94,7 +94,7 @@ TEST_F(ConsoleTest, FrontMostBox) {
 }
 
 TEST_F(ConsoleTest, SettingsButtonDocksTheSettingsWindowOnTheLeft) {
-  auto setting = std::make_unique<TSetting>();
+  auto setting = std::make_unique<TSetting>(conv->Session);
   Setting = setting.get();
   conv->Show();
   EXPECT_TRUE(conv->SettingMap.IsOpen());

@@ -15,7 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const char* root = std::getenv("QX_TEST_SITE");
   if (!root) return 2;
   ui::InitUi();
-  auto mainWindow = std::make_unique<Tconv>();
+  ConsoleSession session;
+  auto mainWindow = std::make_unique<Tconv>(session);
   conv = mainWindow.get();
   ui::SetMainForm(conv);
   conv->tmrStart.SetEnabled(false);

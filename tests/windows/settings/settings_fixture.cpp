@@ -10,6 +10,7 @@
 
 using namespace settings;
 
+std::unique_ptr<ConsoleSession> SettingsWindowTest::session_;
 std::unique_ptr<Tconv> SettingsWindowTest::conv_;
 std::unique_ptr<TSetting> SettingsWindowTest::setting_;
 
@@ -47,12 +48,13 @@ void RemoveFolder(const std::string& folder) {
 
 void SettingsWindowTest::SetUpTestSuite() {
   ui::InitUi();
-  conv_ = std::make_unique<Tconv>();
+  session_ = std::make_unique<ConsoleSession>();
+  conv_ = std::make_unique<Tconv>(*session_);
   conv = conv_.get();
   // The console's own timers (configuration file at start, price monitor) are not under test.
   conv->tmrStart.SetEnabled(false);
   conv->tmrNowPrice.SetEnabled(false);
-  setting_ = std::make_unique<TSetting>();
+  setting_ = std::make_unique<TSetting>(*session_);
   Setting = setting_.get();
 }
 
@@ -61,6 +63,7 @@ void SettingsWindowTest::TearDownTestSuite() {
   Setting = nullptr;
   conv_.reset();
   conv = nullptr;
+  session_.reset();
 }
 
 void SettingsWindowTest::SetUp() {

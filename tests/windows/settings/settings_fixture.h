@@ -33,6 +33,7 @@ class SettingsWindowTest : public ::testing::Test {
   // The map's text up to its first zero byte.
   std::string MapText() const;
 
+  static std::unique_ptr<ConsoleSession> session_;
   static std::unique_ptr<Tconv> conv_;
   static std::unique_ptr<TSetting> setting_;
 

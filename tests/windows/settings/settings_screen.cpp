@@ -14,10 +14,11 @@ using namespace settings;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ui::InitUi();
-  auto mainWindow = std::make_unique<Tconv>();
+  ConsoleSession session;
+  auto mainWindow = std::make_unique<Tconv>(session);
   conv = mainWindow.get();
   ui::SetMainForm(conv);
-  auto settingWindow = std::make_unique<TSetting>();
+  auto settingWindow = std::make_unique<TSetting>(session);
   Setting = settingWindow.get();
   conv->Show();
   conv->cmdUpDownClick();

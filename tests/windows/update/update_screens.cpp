@@ -13,15 +13,16 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   ui::InitUi();
-  auto mainWindow = std::make_unique<Tconv>();
+  ConsoleSession session;
+  auto mainWindow = std::make_unique<Tconv>(session);
   conv = mainWindow.get();
   conv->tmrStart.SetEnabled(false);
   ui::SetMainForm(conv);
-  auto splashWindow = std::make_unique<TSplash>();
+  auto splashWindow = std::make_unique<TSplash>(session);
   Splash = splashWindow.get();
   Splash->tmrVerCheck.SetEnabled(false);
   Splash->lbl_CheckVer.SetText("　最新版です！！");
-  auto newsWindow = std::make_unique<Tnews>();
+  auto newsWindow = std::make_unique<Tnews>(session);
   news = newsWindow.get();
   news->ListBox1.AddItem("105");
   news->ListBox1.AddItem("104");

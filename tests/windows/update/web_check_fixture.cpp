@@ -42,11 +42,11 @@ void WebCheckTest::SetUp() {
   std::string library;
   ASSERT_TRUE(ReadFileBytes(WinePath(QX_UNLHA_DLL), library));
   Serve("soft/download/UNLHA32.DLL", library);
-  splash = std::make_unique<TSplash>();
+  splash = std::make_unique<TSplash>(conv->Session);
   Splash = splash.get();
   // Its own tests run the check; elsewhere a long test would otherwise meet it.
   splash->tmrVerCheck.SetEnabled(false);
-  newsWindow = std::make_unique<Tnews>();
+  newsWindow = std::make_unique<Tnews>(conv->Session);
   news = newsWindow.get();
 }
 
