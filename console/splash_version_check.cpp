@@ -19,27 +19,28 @@ constexpr char kNewVersionQuestion[] =
 
 void TSplash::tmrVerCheckTimer() {
   tmrVerCheck.SetEnabled(false);
-  if (!conv) return;
   if (!IsSiteReachable()) {
     // No close timer: the splash stays until it is clicked or the main window closes it.
-    conv->LatestVersionText.clear();
+    session_.LatestVersionText.clear();
     return;
   }
   lbl_CheckVer.SetText(kCheckingText);
   const console::NoticeLines notice =
       console::SplitNotice(HttpGetText(SiteRoot() + console::kVersionNoticePath, kDownloadAgent));
-  conv->LatestVersionText = notice.first;
-  if (notice.second) conv->UpdateArchiveUrl = *notice.second;
+  session_.LatestVersionText = notice.first;
+  if (notice.second) session_.UpdateArchiveUrl = *notice.second;
   // A first line whose digits and points form no number ends the check with the conversion
   // error shown, and the splash then waits for a click.
-  const float latest = console::LatestVersionNumber(conv->LatestVersionText);
-  if (latest > conv->OwnVersion) {
+  const float latest = console::LatestVersionNumber(session_.LatestVersionText);
+  if (latest > session_.OwnVersion) {
     Hide();
-    if (AskConfirmation(Handle(), kNewVersionQuestion, MB_YESNO) == IDYES) conv->cmd_GetFileClick();
-  } else if (!conv->LatestVersionText.empty()) {
+    // The update is the main window's: it downloads with its progress bar and closes it.
+    if (AskConfirmation(Handle(), kNewVersionQuestion, MB_YESNO) == IDYES && conv)
+      conv->cmd_GetFileClick();
+  } else if (!session_.LatestVersionText.empty()) {
     lbl_CheckVer.SetText(kUpToDateText);
     ui::ProcessMessages();
   }
-  if (!conv->LatestVersionText.empty()) ui::ProcessMessages();
+  if (!session_.LatestVersionText.empty()) ui::ProcessMessages();
   tmrClose.SetEnabled(true);
 }
