@@ -4,15 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/text.h"
+
 namespace common {
 
 namespace {
 
 constexpr int kPrecision = 15;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 }  // namespace
 
@@ -54,24 +52,10 @@ long double TextToFloat(const std::string& text) {
   size_t i = 0, n = text.size();
   while (i < n && text[i] == ' ') ++i;
   while (n > i && text[n - 1] == ' ') --n;
-  const size_t start = i;
-  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < n && IsDigit(text[i])) ++i, ++digits;
-  if (i < n && text[i] == '.') {
-    ++i;
-    while (i < n && IsDigit(text[i])) ++i, ++digits;
-  }
-  bool valid = digits > 0;
-  if (valid && i < n && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    size_t exp = 0;
-    while (i < n && IsDigit(text[i])) ++i, ++exp;
-    valid = exp > 0;
-  }
-  if (!valid || i != n) throw ConversionError("'" + text + "' is not a valid floating point value");
-  const std::string core = text.substr(start, n - start);
+  const std::string core = text.substr(i, n - i);
+  // Valid only when the whole text between the blanks reads as one decimal number.
+  if (core.empty() || DecimalPrefix(core, 0) != core.size())
+    throw ConversionError("'" + text + "' is not a valid floating point value");
   const long double value = std::strtold(core.c_str(), nullptr);
   if (std::isinf(value))
     throw ConversionError("'" + text + "' is not a valid floating point value");

@@ -21,10 +21,6 @@ bool DoubleByteAt(const std::string& text, size_t i) {
          IsSjisTrailByte(static_cast<unsigned char>(text[i + 1]));
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 }  // namespace
 
 int PosMbcs(const std::string& needle, const std::string& text) {
@@ -64,14 +60,14 @@ std::string CutBefore(const std::string& delimiter, std::string& source) {
 std::string KeepDigits(const std::string& text) {
   std::string out;
   for (char c : text)
-    if (IsDigit(c)) out += c;
+    if (IsAsciiDigit(c)) out += c;
   return out;
 }
 
 std::string KeepNumber(const std::string& text) {
   std::string out;
   for (char c : text)
-    if (IsDigit(c) || c == '.') out += c;
+    if (IsAsciiDigit(c) || c == '.') out += c;
   return out.empty() ? "0" : out;
 }
 
@@ -81,16 +77,16 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// Length of the longest prefix of text (from start) that reads as a decimal number:
-// sign, digits, optional point and digits, optional exponent. 0 when there is none.
+}  // namespace
+
 size_t DecimalPrefix(const std::string& text, size_t start) {
   size_t i = start;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  while (i < text.size() && IsAsciiDigit(text[i])) ++i, ++digits;
   if (i < text.size() && text[i] == '.') {
     size_t j = i + 1, frac = 0;
-    while (j < text.size() && IsDigit(text[j])) ++j, ++frac;
+    while (j < text.size() && IsAsciiDigit(text[j])) ++j, ++frac;
     if (digits + frac > 0) i = j, digits += frac;
   }
   if (digits == 0) return 0;
@@ -98,13 +94,11 @@ size_t DecimalPrefix(const std::string& text, size_t start) {
     size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     size_t exp = 0;
-    while (j < text.size() && IsDigit(text[j])) ++j, ++exp;
+    while (j < text.size() && IsAsciiDigit(text[j])) ++j, ++exp;
     if (exp > 0) i = j;
   }
   return i - start;
 }
-
-}  // namespace
 
 std::string NumberPrefix(const std::string& text) {
   size_t start = 0;
@@ -132,7 +126,7 @@ int32_t SafeStrToInt(const std::string& text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   // Digit strings beyond the 32-bit range saturate at its ends.
   int64_t value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
     value = value * 10 + (text[i] - '0');
     if (value > int64_t{INT32_MAX} + 1) value = int64_t{INT32_MAX} + 1;
   }
@@ -163,7 +157,7 @@ std::string PathPiece(int count, const std::string& delimiter, const std::string
 
 bool IsPriceText(const std::string& text) {
   for (char c : text)
-    if (!IsDigit(c) && c != '.') return false;
+    if (!IsAsciiDigit(c) && c != '.') return false;
   return true;
 }
 

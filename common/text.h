@@ -25,6 +25,12 @@ std::string KeepDigits(const std::string& text);
 // Digits and points; "0" when nothing is kept.
 std::string KeepNumber(const std::string& text);
 
+inline bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+// Length of the longest part of text from start that reads as a decimal number: sign, digits,
+// optional point and digits, optional exponent. 0 when there is none.
+size_t DecimalPrefix(const std::string& text, size_t start);
 // The longest prefix that reads as a decimal number (blanks skipped, sign, digits, point,
 // exponent), as the tolerant conversions read it; empty when there is none.
 std::string NumberPrefix(const std::string& text);

@@ -1,6 +1,7 @@
 #include "console/convert.h"
 
 #include "common/channel_names.h"
+#include "common/colours.h"
 #include "common/win/file_version.h"
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
@@ -14,8 +15,6 @@
 Tconv* conv = nullptr;
 
 namespace {
-
-constexpr COLORREF kFormColour = 0xFFCCCC;
 
 // Columns of the upper part (lot, market and close buttons) and of the pending-order part,
 // which leaves room for the settings button at the left edge and the slider at the right.
@@ -50,7 +49,7 @@ ui::FormArgs MainFormArgs() {
   args.height = console::kFullHeight;
   args.border = ui::FormBorder::Single;
   args.maximizeBox = false;
-  args.color = kFormColour;
+  args.color = common::kConsoleFormColour;
   return args;
 }
 

@@ -26,8 +26,8 @@
 
 #include "common/win/shared_text_map.h"
 #include "console/archive_library.h"
-#include "console/config/console_config.h"
 #include "console/core/command_text.h"
+#include "console/core/console_config.h"
 #include "console/session/console_session.h"
 #include "ui/controls.h"
 #include "ui/form.h"

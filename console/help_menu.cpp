@@ -5,8 +5,8 @@
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
 #include "console/Version.h"
-#include "console/config/version_page.h"
 #include "console/convert.h"
+#include "console/core/version_page.h"
 #include "ui/app.h"
 
 namespace {

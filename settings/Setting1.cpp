@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/channel_names.h"
+#include "common/colours.h"
 #include "common/win/codepage.h"
 #include "common/win/folders.h"
 #include "common/win/seams.h"
@@ -21,7 +22,6 @@ TSetting* Setting = nullptr;
 
 namespace {
 
-constexpr COLORREF kFormColour = 0xFFCCCC;
 constexpr COLORREF kDifferent = ui::kYellow;
 constexpr COLORREF kFlashColour = ui::kYellow;
 constexpr char kReadOk[] = "ReadOK";
@@ -50,7 +50,7 @@ TSetting::TSetting(ConsoleSession& session)
             .height = 398,
             .border = ui::FormBorder::Single,
             .maximizeBox = false,
-            .color = kFormColour}),
+            .color = common::kConsoleFormColour}),
       cmdEASetting(*this, {.text = "EA に送信",
                            .left = 8,
                            .top = 5,
@@ -212,7 +212,7 @@ bool TSetting::ReadBackSettingsMap() {
       MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
     } else if (checks_[e.row]) {
       MarkAgreement(CheckBoxOf(e.row), settings::ControlAgrees(e.row, ControlValue(e.row), e.value),
-                    kFormColour);
+                    common::kConsoleFormColour);
     } else {
       MarkAgreement(EditOf(e.row), settings::ControlAgrees(e.row, ControlValue(e.row), e.value),
                     ui::kColorWindow);

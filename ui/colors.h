@@ -5,13 +5,15 @@
 
 #include <windows.h>
 
+#include "common/colours.h"
+
 namespace ui {
 
 // "Not set": the control keeps its default colour (the form's colour for labels, check boxes,
 // radio buttons, group boxes and track bars; the system's colour for edits and lists).
 inline constexpr COLORREF kNoColor = CLR_INVALID;
 
-inline constexpr COLORREF kColorWindow = 0x80000005;   // system window background
+inline constexpr COLORREF kColorWindow = common::kSystemWindowColour;
 inline constexpr COLORREF kColorBtnFace = 0x8000000F;  // system face of buttons and forms
 inline constexpr COLORREF kColor3DLight = 0x80000016;  // system light edge colour
 

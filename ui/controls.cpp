@@ -161,10 +161,8 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
   if (message == WM_MOUSEMOVE && control->onMouseMove) {
     try {
       control->onMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    } catch (const std::exception& e) {
-      ShowExceptionBox(e.what());
     } catch (...) {
-      ShowExceptionBox("");
+      ShowEscapedException();
     }
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Control::SubclassProc, 1);
@@ -407,9 +405,44 @@ ControlArgs WithDropDown(ControlArgs args) {
 
 }  // namespace
 
+constexpr ItemListMessages kComboBoxMessages{CB_ADDSTRING,    CB_RESETCONTENT, CB_GETCOUNT,
+                                             CB_GETLBTEXTLEN, CB_GETLBTEXT,    CB_GETCURSEL,
+                                             CB_SETCURSEL};
+constexpr ItemListMessages kListBoxMessages{LB_ADDSTRING,  LB_RESETCONTENT, LB_GETCOUNT,
+                                            LB_GETTEXTLEN, LB_GETTEXT,      LB_GETCURSEL,
+                                            LB_SETCURSEL};
+
+ItemList::ItemList(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
+                   DWORD exStyle, const ItemListMessages& messages)
+    : Control(form, args, className, style, exStyle), messages_(messages) {}
+
+void ItemList::AddItem(const std::string& item) {
+  SendMessageW(hwnd_, messages_.add, 0, reinterpret_cast<LPARAM>(SjisToWide(item).c_str()));
+}
+
+void ItemList::ClearItems() {
+  SendMessageW(hwnd_, messages_.reset, 0, 0);
+}
+
+int ItemList::ItemCount() const {
+  return static_cast<int>(SendMessageW(hwnd_, messages_.count, 0, 0));
+}
+
+std::string ItemList::Item(int index) const {
+  return WideToSjis(ItemText(hwnd_, messages_.textLength, messages_.text, index));
+}
+
+int ItemList::ItemIndex() const {
+  return static_cast<int>(SendMessageW(hwnd_, messages_.getSelection, 0, 0));
+}
+
+void ItemList::SetItemIndex(int index) {
+  SendMessageW(hwnd_, messages_.setSelection, index, 0);
+}
+
 ComboBox::ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items)
-    : Control(form, WithDropDown(args), WC_COMBOBOXW,
-              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL),
+    : ItemList(form, WithDropDown(args), WC_COMBOBOXW,
+               WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, kComboBoxMessages),
       droppedHeight_(WithDropDown(args).height) {
   for (const std::string& item : items) AddItem(item);
   SetText(args.text);
@@ -422,57 +455,9 @@ void ComboBox::OnDpiChanged(int oldDpi, int newDpi) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ComboBox::AddItem(const std::string& item) {
-  SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SjisToWide(item).c_str()));
-}
-
-void ComboBox::ClearItems() {
-  SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
-}
-
-int ComboBox::ItemCount() const {
-  return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));
-}
-
-std::string ComboBox::Item(int index) const {
-  return WideToSjis(ItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index));
-}
-
-int ComboBox::ItemIndex() const {
-  return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
-}
-
-void ComboBox::SetItemIndex(int index) {
-  SendMessageW(hwnd_, CB_SETCURSEL, index, 0);
-}
-
 ListBox::ListBox(Form& form, const ControlArgs& args)
-    : Control(form, args, WC_LISTBOXW, WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-              WS_EX_CLIENTEDGE) {}
-
-void ListBox::AddItem(const std::string& item) {
-  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SjisToWide(item).c_str()));
-}
-
-void ListBox::ClearItems() {
-  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-}
-
-int ListBox::ItemCount() const {
-  return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0));
-}
-
-std::string ListBox::Item(int index) const {
-  return WideToSjis(ItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index));
-}
-
-int ListBox::ItemIndex() const {
-  return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
-}
-
-void ListBox::SetItemIndex(int index) {
-  SendMessageW(hwnd_, LB_SETCURSEL, index, 0);
-}
+    : ItemList(form, args, WC_LISTBOXW, WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+               WS_EX_CLIENTEDGE, kListBoxMessages) {}
 
 // --- TrackBar, ProgressBar -------------------------------------------------------------------
 

@@ -196,30 +196,42 @@ class Label : public Control {
 };
 
 // Editable drop-down: the user types a text or picks one of the items.
-class ComboBox : public Control {
+// The messages of a list of texts with one selected; a combo box's and a list box's differ
+// only in their names.
+struct ItemListMessages {
+  UINT add, reset, count, textLength, text, getSelection, setSelection;
+};
+
+// What a combo box and a list box share: the texts of the list and the selected one.
+class ItemList : public Control {
  public:
-  ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items = {});
   void AddItem(const std::string& item);
   void ClearItems();
   int ItemCount() const;
   std::string Item(int index) const;
   int ItemIndex() const;  // -1: none
   void SetItemIndex(int index);
+
+ protected:
+  ItemList(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
+           DWORD exStyle, const ItemListMessages& messages);
+
+ private:
+  const ItemListMessages& messages_;
+};
+
+class ComboBox : public ItemList {
+ public:
+  ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items = {});
   void OnDpiChanged(int oldDpi, int newDpi) override;
 
  private:
   int droppedHeight_;  // 96-DPI pixels: the edit and the list below it
 };
 
-class ListBox : public Control {
+class ListBox : public ItemList {
  public:
   ListBox(Form& form, const ControlArgs& args);
-  void AddItem(const std::string& item);
-  void ClearItems();
-  int ItemCount() const;
-  std::string Item(int index) const;
-  int ItemIndex() const;  // -1: none
-  void SetItemIndex(int index);
 };
 
 struct TrackBarOptions {

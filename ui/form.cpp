@@ -56,16 +56,6 @@ DWORD ExStyleOf(const FormArgs& a) {
   }
 }
 
-void ShowEscapedException() {
-  try {
-    throw;
-  } catch (const std::exception& e) {
-    ShowExceptionBox(e.what());
-  } catch (...) {
-    ShowExceptionBox("");
-  }
-}
-
 }  // namespace
 
 Form::Form(const FormArgs& args) {

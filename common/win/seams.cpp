@@ -1,5 +1,6 @@
 #include "common/win/seams.h"
 
+#include <exception>
 #include <vector>
 
 #include "common/win/codepage.h"
@@ -94,4 +95,14 @@ void ShowExceptionBox(const std::string& message) {
   std::string text = message;
   if (!text.empty() && text.back() != '.') text += '.';
   ShowMessageBox(GetActiveWindow(), text, ApplicationTitle(), MB_OK | MB_ICONSTOP);
+}
+
+void ShowEscapedException() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    ShowExceptionBox(e.what());
+  } catch (...) {
+    ShowExceptionBox("");
+  }
 }

@@ -53,3 +53,5 @@ int AskConfirmation(HWND owner, const std::string& text, UINT buttons);
 // The application's standard exception box: the message (with a final "." added when it has
 // none) with a stop icon under the application's title.
 void ShowExceptionBox(const std::string& message);
+// The exception box for the exception being handled; call it only inside a catch block.
+void ShowEscapedException();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/channel_names.h"
 #include "common/lot_choice.h"
 
 namespace console {
@@ -18,7 +19,7 @@ enum class OrderSide { None, Buy, Sell };
 inline constexpr int32_t kHitCountUnknown = 10000;
 
 // A command with its NUL must fit in the console's 1024-byte view of the command map.
-inline constexpr size_t kCommandTextMax = 1023;
+inline constexpr size_t kCommandTextMax = common::kConsoleTextMax;
 
 inline constexpr char kHedgeRefusedText[] = "両建て不可です！！";
 inline constexpr char kHedgeWarningText[] = "両建てしないで下さい！！";

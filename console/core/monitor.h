@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "common/colours.h"
 #include "console/core/slider.h"
 
 namespace console {
 
 // Colours are 0x00BBGGRR; kSystemWindowColour stands for the system's window background.
 using Colour = uint32_t;
-inline constexpr Colour kSystemWindowColour = 0x80000005;
+using common::kSystemWindowColour;
 
 struct MonitorPrice {
   bool ready = false;          // false: the terminal side is not ready (or sent no number)

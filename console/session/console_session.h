@@ -8,7 +8,7 @@
 
 #include "common/lot_choice.h"
 #include "common/win/shared_text_map.h"
-#include "console/config/console_config.h"
+#include "console/core/console_config.h"
 
 struct ConsoleSession {
   std::string ExeFolder;       // ends in "\"

@@ -1,4 +1,4 @@
-#include "console/config/console_config.h"
+#include "console/core/console_config.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "console/config/terminal_search.h"
+#include "console/core/terminal_search.h"
 
 #include <gtest/gtest.h>
 

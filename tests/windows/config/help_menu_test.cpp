@@ -3,7 +3,7 @@
 
 #include "common/win/codepage.h"
 #include "console/Version.h"
-#include "console/config/version_page.h"
+#include "console/core/version_page.h"
 #include "tests/windows/config/config_fixture.h"
 #include "ui/app.h"
 

@@ -12,9 +12,6 @@ namespace console {
 
 inline constexpr char kIniResetMarkerName[] = "IniReset.info";
 
-inline constexpr int kTrackBarMin = 0;
-inline constexpr int kTrackBarMax = 100;
-
 struct ConsoleConfig {
   std::string ReadMe;    // "1" once the ReadMe was shown; empty (0) means first use
   std::string Revision;  // expert revision last downloaded, as the server wrote it

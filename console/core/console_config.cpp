@@ -1,4 +1,4 @@
-#include "console/config/console_config.h"
+#include "console/core/console_config.h"
 
 #include <algorithm>
 #include <array>
@@ -6,6 +6,7 @@
 
 #include "common/key_value_lines.h"
 #include "common/text.h"
+#include "console/core/slider.h"
 
 namespace console {
 
@@ -94,7 +95,7 @@ IniExtras ParseIniText(const std::string& text, float ownVersion, ConsoleConfig&
         config.flgNotNews = value;
         break;
       case IniKey::TrackBar1:
-        extras.trackBar = std::clamp(common::SafeStrToInt(value), kTrackBarMin, kTrackBarMax);
+        extras.trackBar = std::clamp(common::SafeStrToInt(value), 0, kSliderMax);
         break;
       case IniKey::cmbSetName:
         config.LastSetName = value;

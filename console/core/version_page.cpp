@@ -1,4 +1,4 @@
-#include "console/config/version_page.h"
+#include "console/core/version_page.h"
 
 #include "common/number_text.h"
 #include "common/text.h"
