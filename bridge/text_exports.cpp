@@ -8,7 +8,7 @@
 
 #include "bridge/channel_maps.h"
 #include "bridge/core/local_time.h"
-#include "bridge/core/price_text.h"
+#include "bridge/core/published_price.h"
 #include "bridge/exports.h"
 #include "bridge/thread_texts.h"
 #include "common/channel_names.h"

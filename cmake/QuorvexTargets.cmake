@@ -62,16 +62,27 @@ function(qx_version_resource target version description)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()
 
-# Copies the file of the library target LIBRARY beside the program of the test TEST (again
-# whenever the library is rebuilt), where the system's search for a library by its bare name
-# looks first.
-function(qx_copy_beside test library)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${test}_${library}.copied)
+# qx_copy_beside(TARGET [FOLDER sub] built...): copies the files of the built targets
+# (programs, libraries) beside TARGET, again whenever one of them is rebuilt, before TARGET is
+# built: into the current binary folder, or its subfolder FOLDER. A library beside a program is
+# where the system's search for a library by its bare name looks first.
+function(qx_copy_beside target)
+  cmake_parse_arguments(C "" "FOLDER" "" ${ARGN})
+  set(folder ${CMAKE_CURRENT_BINARY_DIR})
+  if(C_FOLDER)
+    set(folder ${folder}/${C_FOLDER})
+  endif()
+  set(files)
+  foreach(t ${C_UNPARSED_ARGUMENTS})
+    list(APPEND files $<TARGET_FILE:${t}>)
+  endforeach()
+  string(MAKE_C_IDENTIFIER "${target}_copies_${C_FOLDER}" name)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${name}.stamp)
   add_custom_command(OUTPUT ${stamp}
-                     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${library}>
-                             $<TARGET_FILE_DIR:${test}>
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+                     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} ${folder}
                      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-                     DEPENDS ${library})
-  add_custom_target(${test}_${library}_beside ALL DEPENDS ${stamp})
-  add_dependencies(${test} ${test}_${library}_beside)
+                     DEPENDS ${C_UNPARSED_ARGUMENTS})
+  add_custom_target(${name} ALL DEPENDS ${stamp})
+  add_dependencies(${target} ${name})
 endfunction()

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "bridge/core/price_text.h"
+#include "bridge/core/published_price.h"
 #include "common/channel_names.h"
 #include "common/win/shared_text_map.h"
 #include "tests/windows/bridge/channel_texts.h"

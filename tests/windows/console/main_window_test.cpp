@@ -33,7 +33,7 @@ TEST_F(ConsoleTest, CreationSetsUpFoldersMapsAndTheMarkerPage) {
   EXPECT_FALSE(GetWindowLongW(conv->Handle(), GWL_STYLE) & WS_MAXIMIZEBOX);
 
   EXPECT_EQ(conv->ExeFolder.back(), '\\');
-  EXPECT_TRUE(FileExists(conv->ExeFolder + "console_window_tests.exe"));
+  EXPECT_TRUE(FileExists(conv->ExeFolder + "windows_console_tests.exe"));
   EXPECT_EQ(conv->WindowsFolder.back(), '\\');
   EXPECT_TRUE(FolderExists(conv->WindowsFolder + "system32"));
   EXPECT_FLOAT_EQ(conv->OwnVersion, 1.0800005f);

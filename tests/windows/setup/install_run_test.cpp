@@ -14,7 +14,7 @@ constexpr UINT kBoxFlags = MB_TOPMOST | MB_SYSTEMMODAL;
 class InstallRunTest : public SetupTest {
  protected:
   std::string Install() const { return scratch.path() + "install"; }
-  std::string ListFile() const { return Package() + "setup_window_tests.csv"; }
+  std::string ListFile() const { return Package() + "windows_setup_tests.csv"; }
   std::string Report() const { return Package() + "セットアップしたファイル.txt"; }
 
   // The expert's package: an expert, the library, an include file two levels down, a script
@@ -167,7 +167,8 @@ TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
   EXPECT_EQ(started[0].commandLine, "");
-  EXPECT_EQ(common::LowerAscii(started[1].path), common::LowerAscii(form().WindowsFolder + "NOTEPAD.EXE"));
+  EXPECT_EQ(common::LowerAscii(started[1].path),
+            common::LowerAscii(form().WindowsFolder + "NOTEPAD.EXE"));
   EXPECT_EQ(started[1].commandLine, " " + Report());
   // Yes to the last question closes the window; START stays disabled.
   EXPECT_FALSE(form().Visible());

@@ -1,4 +1,4 @@
-#include "bridge/core/price_text.h"
+#include "bridge/core/published_price.h"
 
 #include <gtest/gtest.h>
 
