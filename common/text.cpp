@@ -225,6 +225,11 @@ size_t LastBackslash(const std::string& path) {
   return last;
 }
 
+std::string WithTrailingBackslash(std::string folder) {
+  if (folder.empty() || LastBackslash(folder) != folder.size() - 1) folder += '\\';
+  return folder;
+}
+
 std::string LowerAscii(const std::string& text) {
   std::string lower = text;
   for (size_t i = 0; i < lower.size(); ++i) {

@@ -53,6 +53,9 @@ std::string FormatPrice(const std::string& mask, const std::string& number);
 // Byte index of the last backslash that is a character of its own, npos when none. A trail
 // byte 0x5C (the second half of 表, ソ, ...) is part of its character, not a path separator.
 size_t LastBackslash(const std::string& path);
+// The folder with a backslash at its end, unless its last character already is one: a folder
+// named "ソ" ends in the byte 0x5C and still needs its separator.
+std::string WithTrailingBackslash(std::string folder);
 
 // The single-byte letters A to Z in lower case; the bytes of double-byte characters stay as
 // they are (a trail byte may look like a capital).

@@ -130,7 +130,7 @@ setup::SetupReport TForm1::CopySetupFiles() {
 }
 
 void TForm1::ShowReport(const std::string& reportPath) {
-  if (WindowsFolder.empty() || WindowsFolder.back() != '\\') WindowsFolder += '\\';
+  WindowsFolder = common::WithTrailingBackslash(WindowsFolder);
   const std::string notepad = WindowsFolder + kNotepad;
   if (FileExists(notepad)) StartProgram(notepad, " " + reportPath);
   ui::ProcessMessages();

@@ -2,18 +2,10 @@
 
 #include <windows.h>
 
+#include "common/text.h"
 #include "common/win/codepage.h"
 #include "common/win/single_instance.h"
 #include "common/win/text_file.h"
-
-namespace {
-
-std::string WithBackslash(std::string folder) {
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
-}
-
-}  // namespace
 
 namespace {
 
@@ -26,7 +18,7 @@ std::wstring ExeFolderWide() {
 }  // namespace
 
 std::string GetExeFolder() {
-  return WithBackslash(WideToSjis(ExeFolderWide()));
+  return common::WithTrailingBackslash(WideToSjis(ExeFolderWide()));
 }
 
 bool ExeFolderFitsShiftJis() {
@@ -36,7 +28,7 @@ bool ExeFolderFitsShiftJis() {
 std::string GetWindowsFolder() {
   wchar_t buffer[256] = {};
   const UINT n = GetWindowsDirectoryW(buffer, 256);
-  return WithBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
+  return common::WithTrailingBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
 }
 
 bool EnsureFolder(const std::string& path) {

@@ -102,6 +102,15 @@ TEST(PathPiece, CutsTrailingPieces) {
   EXPECT_EQ(PathPiece(1, "\\", "C:\\表\\f"), "C:\\表\\");
 }
 
+TEST(WithTrailingBackslash, AddedUnlessTheLastCharacterIsOne) {
+  EXPECT_EQ(WithTrailingBackslash("C:\\Tools"), "C:\\Tools\\");
+  EXPECT_EQ(WithTrailingBackslash("C:\\Tools\\"), "C:\\Tools\\");
+  // ソ and 表 end in the byte 0x5C: the folder still needs its separator.
+  EXPECT_EQ(WithTrailingBackslash("C:\\ソ"), "C:\\ソ\\");
+  EXPECT_EQ(WithTrailingBackslash("C:\\EA表"), "C:\\EA表\\");
+  EXPECT_EQ(WithTrailingBackslash("C:\\表\\"), "C:\\表\\");
+}
+
 TEST(FormatPrice, MasksCutDecimalsNeverIntegerDigits) {
   EXPECT_EQ(FormatPrice("###.000", "105.3"), "105.300");
   EXPECT_EQ(FormatPrice("###.000", "1234.5"), "1234.500");
