@@ -75,20 +75,27 @@ int TForm1::ScanTerminalProcesses() {
     if (!process) continue;
     HMODULE modules[512] = {};
     DWORD needed = 0;
-    std::string modulePath;
+    std::wstring wide;
     if (enumProcessModules_(process, modules, sizeof modules, &needed)) {
       const DWORD n =
           getModuleFileNameEx_(process, modules[0], path.data(), static_cast<DWORD>(path.size()));
-      modulePath = WideToSjis(std::wstring(path.data(), n));
+      wide.assign(path.data(), n);
     }
+    const std::string modulePath = WideToSjis(wide);
     // The program file's name, byte for byte: "Terminal.exe" is not the terminal.
     if (common::RightText(12, modulePath) != common::kTerminalFileName) {
       CloseHandle(process);
       continue;
     }
     TerminalWindow = FindTerminalWindow(id);
-    TerminalInstallFolder = modulePath.substr(0, common::LastBackslash(modulePath));
-    TerminalExePath = TerminalInstallFolder + "\\" + common::kTerminalFileName;
+    // A path with a character that Shift-JIS lacks reads with "?" in its place and names no
+    // file: the terminal counts, but no data folder is matched to it, so the run stops before
+    // it closes a terminal it could not start again.
+    const bool reachable = WideToSjisExact(wide).has_value();
+    TerminalInstallFolder =
+        reachable ? modulePath.substr(0, common::LastBackslash(modulePath)) : std::string();
+    TerminalExePath =
+        reachable ? TerminalInstallFolder + "\\" + common::kTerminalFileName : std::string();
     ++count;
     // The last match is the one the run works with; its handle waits for the close.
     ReleaseTerminalProcess();

@@ -127,6 +127,21 @@ TEST_F(InstallRunTest, TerminalThatDoesNotEndStopsTheRunBeforeAnyCopy) {
   EXPECT_FALSE(FileExists(Report()));
 }
 
+TEST_F(InstallRunTest, TerminalWhosePathShiftJisCannotWriteIsNotClosed) {
+  // 한 has no Shift-JIS form: the path would read "install ?", a file that cannot be started.
+  const std::wstring install = SjisToWide(scratch.path()) + L"install \uD55C";
+  FakeTerminal terminal(install);
+  ASSERT_TRUE(terminal.Running());
+  scratch.File("appdata\\MetaQuotes\\Terminal\\U1\\origin.txt", OriginBytes(install));
+  const std::string data = MakeDataFolder(Install(), "U2");  // another terminal's
+  ShipPackage();
+  PressStart();
+  ExpectStop("セットアップ不可");
+  EXPECT_EQ(form().TerminalExePath, "");
+  EXPECT_TRUE(terminal.Running());
+  EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\PelmorarStd.ex4"));
+}
+
 TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   FakeTerminal terminal(Install());
   const std::string data = MakeDataFolder(Install(), "W1");

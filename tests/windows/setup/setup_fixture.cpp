@@ -18,9 +18,12 @@ std::wstring TestFolder() {
 }  // namespace
 
 FakeTerminal::FakeTerminal(const std::string& installFolder, bool stubborn)
-    : exePath_(installFolder + "\\terminal.exe") {
-  const std::wstring exe = SjisToWide(exePath_);
-  CreateDirectoryW(SjisToWide(installFolder).c_str(), nullptr);
+    : FakeTerminal(SjisToWide(installFolder), stubborn) {}
+
+FakeTerminal::FakeTerminal(const std::wstring& installFolder, bool stubborn) {
+  const std::wstring exe = installFolder + L"\\terminal.exe";
+  exePath_ = WideToSjis(exe);
+  CreateDirectoryW(installFolder.c_str(), nullptr);
   CopyFileW((TestFolder() + L"fake\\terminal.exe").c_str(), exe.c_str(), FALSE);
   std::wstring commandLine = L"\"" + exe + L"\"" + (stubborn ? L" stubborn" : L"");
   STARTUPINFOW si{};
@@ -48,8 +51,12 @@ bool FakeTerminal::Running() const {
 }
 
 std::string OriginBytes(const std::string& text, const std::string& mark) {
+  return OriginBytes(SjisToWide(text), mark);
+}
+
+std::string OriginBytes(const std::wstring& text, const std::string& mark) {
   std::string bytes = mark;
-  for (const wchar_t unit : SjisToWide(text)) {
+  for (const wchar_t unit : text) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
     bytes.push_back(static_cast<char>(unit >> 8));
   }

@@ -31,6 +31,8 @@ struct StartedProgram {
 class FakeTerminal {
  public:
   explicit FakeTerminal(const std::string& installFolder, bool stubborn = false);
+  // In a folder whose name may hold characters that Shift-JIS lacks.
+  explicit FakeTerminal(const std::wstring& installFolder, bool stubborn = false);
   ~FakeTerminal();
   FakeTerminal(const FakeTerminal&) = delete;
   FakeTerminal& operator=(const FakeTerminal&) = delete;
@@ -45,6 +47,7 @@ class FakeTerminal {
 
 // "origin.txt" bytes: an optional mark, then the Shift-JIS text as little-endian UTF-16.
 std::string OriginBytes(const std::string& text, const std::string& mark = "\xFF\xFE");
+std::string OriginBytes(const std::wstring& text, const std::string& mark = "\xFF\xFE");
 std::string ReadAll(const std::string& path);
 
 class SetupTest : public ::testing::Test {
