@@ -15,6 +15,9 @@ namespace {
 
 constexpr DWORD kFirstIdCount = 512;
 constexpr char kOriginFileName[] = "origin.txt";
+// The marker names one folder. A file far larger is not a terminal's, and reading it whole
+// could take all the memory a 32-bit program has.
+constexpr uint32_t kLargestOrigin = 1u << 20;
 
 struct WindowSearch {
   DWORD processId;
@@ -111,6 +114,7 @@ void TForm1::FindDataFolder(std::string folder) {
     if (entry.isFolder) {
       subfolders.push_back(entry.name);
     } else if (entry.name == kOriginFileName &&
+               FileSizeOf(folder + "\\" + entry.name) <= kLargestOrigin &&
                setup::OriginNamesFolder(ReadUnicodeText(folder + "\\" + entry.name),
                                         TerminalInstallFolder)) {
       TerminalDataFolder = folder + "\\";

@@ -65,6 +65,21 @@ TEST_F(SetupWalkTest, UnicodeTextConvertedZeroForEmptyErrorBoxForUnreadable) {
   CloseHandle(held);
 }
 
+TEST_F(SetupWalkTest, OriginTxtFarLargerThanAFolderNameIsNotRead) {
+  // It begins with the install folder, then gigabytes of zeros (sparse: nothing on the disk).
+  const std::string huge = scratch.File("big\\origin.txt", OriginBytes(kInstall));
+  HANDLE file = CreateFileW(SjisToWide(huge).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER size{};
+  size.QuadPart = 0x7FFFFFF0;
+  EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+  scratch.File("big\\t\\origin.txt", OriginBytes(kInstall));
+  EXPECT_EQ(Walk("big"), scratch.path() + "big\\t\\");
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(SetupWalkTest, ExpertFilesListedThreeLevelsDownFilesBeforeSubfolders) {
   scratch.File("pkg\\PelmorarStd.ex4");
   scratch.File("pkg\\ReadMe.txt");
