@@ -34,7 +34,15 @@ bool WaitForProcessEnd(HANDLE process, DWORD limitMs) {
 
 void TForm1::cmdSTARTClick() {
   cmdSTART.SetEnabled(false);
-  const bool endSetup = InstallRun();
+  bool endSetup = false;
+  try {
+    endSetup = InstallRun();
+  } catch (...) {
+    // The message loop shows the exception; START must be there for the next try.
+    ReleaseTerminalProcess();
+    cmdSTART.SetEnabled(true);
+    throw;
+  }
   ReleaseTerminalProcess();
   if (endSetup) {
     Close();

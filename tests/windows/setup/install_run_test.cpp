@@ -1,6 +1,7 @@
 // START as the trader presses it: every stop with its message, and whole runs against a
 // process named terminal.exe with the questions answered by script.
 #include <algorithm>
+#include <stdexcept>
 
 #include "common/text.h"
 #include "common/win/codepage.h"
@@ -78,6 +79,14 @@ TEST_F(InstallRunTest, PrerequisitesStopBeforeAnythingIsDone) {
   ExpectStop("「メタトレーダー4」が未起動");
   EXPECT_EQ(messages.back().text,
             "メタトレーダー４がまだ起動されていません！\n起動後再実行されて下さい");
+}
+
+TEST_F(InstallRunTest, ExceptionInTheRunLeavesStartForTheNextTry) {
+  form().ReadWindowsVersion = []() -> std::optional<setup::WindowsVersion> {
+    throw std::runtime_error("no memory");
+  };
+  EXPECT_THROW(form().cmdSTARTClick(), std::runtime_error);
+  EXPECT_TRUE(form().cmdSTART.Enabled());
 }
 
 TEST_F(InstallRunTest, TerminalDataFolderAndPackageStops) {
