@@ -156,6 +156,7 @@ TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   const std::string data = MakeDataFolder(Install(), "W1");
   ShipPackage();
   scratch.File("appdata\\MetaQuotes\\Terminal\\W1\\MQL4\\Experts\\PelmorarStd.ex4", "old expert");
+  scratch.File("pkg\\EA,v2\\PelmorarComma.ex4", "comma expert");  // its line holds two commas
   bool startEnabledMeanwhile = false;
   answer = [&](const ShownMessage& m) {
     startEnabledMeanwhile = startEnabledMeanwhile || form().cmdSTART.Enabled();
@@ -172,6 +173,7 @@ TEST_F(InstallRunTest, WholeRunClosesCopiesRestartsReportsAndEnds) {
   EXPECT_EQ(ReadAll(data + "MQL4\\Experts\\PelmorarStd.ex4"), "new expert");
   EXPECT_EQ(ReadAll(data + "MQL4\\Libraries\\PelmoraStd108.dll"), "new library");
   EXPECT_EQ(ReadAll(data + "MQL4\\Include\\PelmorarLib.mqh"), "new include");
+  EXPECT_EQ(ReadAll(data + "MQL4\\Experts\\PelmorarComma.ex4"), "comma expert");
   EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\Bands.ex4"));
   EXPECT_FALSE(FileExists(data + "MQL4\\Experts\\period_converter_600all.mq4"));
 
