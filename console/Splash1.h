@@ -25,7 +25,9 @@ class TSplash : public ui::Form {
   void tmr_FLASH_ONTimer();
   void tmr_FLASH_OFFTimer();
   void Timer1Timer();
-  void tmrVerCheckTimer();  // the version check (splash_version_check.cpp)
+  void tmrVerCheckTimer();
+  // The check for a newer console, run once by tmrVerCheck (splash_version_check.cpp).
+  void SplashVersionCheck();
   void tmrCloseTimer();
 
   int32_t FlashTicks = 0;  // ticks of Timer1

@@ -19,6 +19,10 @@ constexpr char kNewVersionQuestion[] =
 
 void TSplash::tmrVerCheckTimer() {
   tmrVerCheck.SetEnabled(false);
+  SplashVersionCheck();
+}
+
+void TSplash::SplashVersionCheck() {
   if (!IsSiteReachable()) {
     // No close timer: the splash stays until it is clicked or the main window closes it.
     session_.LatestVersionText.clear();
