@@ -55,9 +55,10 @@ class RevisionTest : public WebCheckTest {
   DesktopValue desktopValue{desktop.path(), REG_SZ};
 };
 
-TEST_F(RevisionTest, YesDownloadsUnpacksShowsTheNoteAndRecords) {
+TEST_F(RevisionTest, YesDownloadsUnpacksShowsBothNotesAndRecords) {
   Serve(kRevisionTxt, "1.5\r\n");
-  Serve(kDefaultArchive, StoredLzhArchive({{"EA_Update\\ReadEAUpRev.txt", "new revision\r\n"},
+  Serve(kDefaultArchive, StoredLzhArchive({{"ReadEAUpRev.txt", "read me first\r\n"},
+                                           {"EA_Update\\ReadEAUpRev.txt", "new revision\r\n"},
                                            {"EA_Update\\Pelmora.ex4", "ex4"}}));
   answers = {IDYES};
   conv->tmrRevCheck.SetEnabled(true);
@@ -74,12 +75,15 @@ TEST_F(RevisionTest, YesDownloadsUnpacksShowsTheNoteAndRecords) {
   EXPECT_EQ(conv->UpdateArchiveUrl, Url(kDefaultArchive));
   EXPECT_FALSE(FileExists(desktop.path() + "PlodaEA1.5.lzh"));
   EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora.ex4"));
-  const std::string note = Note(desktop.path() + "EA_Update\\");
-  ASSERT_EQ(started.size(), 1u);
-  EXPECT_EQ(started[0].path, windows.path() + "NOTEPAD.EXE");
-  EXPECT_EQ(started[0].commandLine, " " + note);
-  EXPECT_EQ(waits, std::vector<DWORD>{1500});
-  EXPECT_FALSE(FileExists(note));
+  // The desktop's note first, then the folder's, each given its moment and deleted.
+  const std::string notes[] = {Note(desktop.path()), Note(desktop.path() + "EA_Update\\")};
+  ASSERT_EQ(started.size(), 2u);
+  for (size_t k = 0; k < 2; ++k) {
+    EXPECT_EQ(started[k].path, windows.path() + "NOTEPAD.EXE");
+    EXPECT_EQ(started[k].commandLine, " " + notes[k]);
+    EXPECT_FALSE(FileExists(notes[k]));
+  }
+  EXPECT_EQ(waits, (std::vector<DWORD>{1500, 1500}));
   EXPECT_NE(IniText().find("Revision=1.5\r\n"), std::string::npos);
   EXPECT_TRUE(conv->tmrRevCheck.Enabled());
 }
