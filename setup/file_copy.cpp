@@ -11,6 +11,18 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
 }
 
+// The copy's bytes onto the disk before it takes the old file's place: the rename alone is
+// written through, and a power cut right after it must not leave a library of zeros where the
+// old one was. A copy that keeps the source's read-only mark cannot be opened for this and
+// goes as it is.
+void FlushToDisk(const wchar_t* path) {
+  HANDLE file =
+      CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  FlushFileBuffers(file);
+  CloseHandle(file);
+}
+
 void RemoveTemporary(const wchar_t* temp) {
   SetFileAttributesW(temp, FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(temp);
@@ -29,6 +41,7 @@ bool CopyReplacing(const std::string& source, const std::string& target) {
     RemoveTemporary(temp);
     return false;
   }
+  FlushToDisk(temp);
   if (!MoveFileExW(temp, to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     RemoveTemporary(temp);
     return false;
