@@ -11,7 +11,7 @@
 // The C++ runtime's reserve for exceptions thrown when memory runs out, taken at load; the
 // runtime itself never frees it, which would cost every unload of this library its size.
 namespace __gnu_cxx {
-void __freeres() noexcept;
+void __freeres() noexcept;  // NOLINT(bugprone-reserved-identifier): the runtime's own name
 }
 
 namespace {

@@ -14,6 +14,7 @@ constexpr LONG kFresh = 0, kDone = 1, kRunning = 2;
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name the linker's --wrap gives
 extern "C" int __wrap_pthread_once(LONG* once, void (*function)()) {
   if (*reinterpret_cast<volatile LONG*>(once) == kDone) return 0;
   if (InterlockedCompareExchange(once, kRunning, kFresh) == kFresh) {

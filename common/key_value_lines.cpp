@@ -26,7 +26,12 @@ int MatchKeyLine(const std::string& line, const std::vector<std::string>& keys,
 
 std::string BuildKeyValueText(const std::vector<std::pair<std::string, std::string>>& entries) {
   std::string text;
-  for (const auto& [key, value] : entries) text += key + "=" + value + "\r\n";
+  for (const auto& [key, value] : entries) {
+    text += key;
+    text += '=';
+    text += value;
+    text += "\r\n";
+  }
   return text;
 }
 

@@ -31,7 +31,7 @@ std::string FirstTerminalTitle(HWND list) {
     std::wstring item(static_cast<size_t>(length) + 1, L'\0');
     SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<size_t>(length));
-    const std::string text = WideToSjis(item);
+    std::string text = WideToSjis(item);
     if (common::PosMbcs(kTerminalTitleMark, text) > 0) return text;
   }
   return {};

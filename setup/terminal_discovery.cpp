@@ -138,7 +138,7 @@ std::string TForm1::ReadUnicodeText(const std::string& path) {
     return {};
   }
   const std::u16string units = setup::OriginCodeUnits(bytes);
-  const std::string text = WideToSjis(std::wstring(units.begin(), units.end()));
+  std::string text = WideToSjis(std::wstring(units.begin(), units.end()));
   Memo2.SetText("");
   return text;
 }

@@ -27,8 +27,6 @@ DWORD StyleOf(const FormArgs& a) {
       style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
       break;
     case FormBorder::Single:
-      style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-      break;
     case FormBorder::Dialog:
       style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
       break;

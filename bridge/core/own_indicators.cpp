@@ -61,7 +61,8 @@ double LwmaSeries(const Prices& p, int n, int s) {
   const int count = static_cast<int>(p.size());
   const int first = count - n;
   if (first < 0 || s > first) return 0.0;
-  const double weights = static_cast<double>(int64_t{n} * (n + 1) / 2);
+  const int64_t weightSum = int64_t{n} * (n + 1) / 2;  // n(n + 1) is even: exact
+  const double weights = static_cast<double>(weightSum);
   double weighted = 0.0, total = 0.0;
   for (int i = count - 1, w = 1; i >= first; --i, ++w) {
     weighted += static_cast<double>(w) * p[i];

@@ -60,6 +60,7 @@ static_assert(OffsetsAgree(), "key lengths and value offsets of the configuratio
 const std::vector<std::string>& ReadKeys() {
   static const std::vector<std::string> keys = [] {
     std::vector<std::string> k;
+    k.reserve(kReadOrder.size());
     for (const IniKeyEntry& e : kReadOrder) k.emplace_back(e.key);
     return k;
   }();

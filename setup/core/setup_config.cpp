@@ -35,6 +35,7 @@ constexpr std::array<size_t, 9> kWriteOrder = {0, 1, 2, 3, 4, 8, 5, 6, 7};
 
 void LoadIniKeys(const std::string& text, SetupConfig& config) {
   std::vector<std::string> keys;
+  keys.reserve(kReadOrder.size());
   for (const KeyField& k : kReadOrder) keys.emplace_back(k.key);
   for (const std::string& line : common::KeyValueTextLines(text)) {
     std::string value;
@@ -45,6 +46,7 @@ void LoadIniKeys(const std::string& text, SetupConfig& config) {
 
 std::string ProIniText(const SetupConfig& config) {
   std::vector<std::pair<std::string, std::string>> entries;
+  entries.reserve(kWriteOrder.size());
   for (const size_t i : kWriteOrder)
     entries.emplace_back(kReadOrder[i].key, config.*kReadOrder[i].field);
   return common::BuildKeyValueText(entries);

@@ -168,6 +168,7 @@ TEST_F(SetupEndToEnd, InstallsIntoTheRunningTerminalAndStartsItAgain) {
   const std::vector<Answered> answered = AnswerUntilExit(setup, 60000);
   EXPECT_EQ(setup.WaitExit(5000), 0u);
   std::vector<std::wstring> captions;
+  captions.reserve(answered.size());
   for (const Answered& a : answered) captions.push_back(a.caption);
   EXPECT_EQ(captions, (std::vector<std::wstring>{L"準備ＯＫ？", L"メタトレーダー４再起動？",
                                                  L"QuorvexProの設定ファイル",

@@ -56,6 +56,7 @@ TEST_F(BridgeTest, ThreadsAndTheConsoleNeverMixTexts) {
 
   const std::vector<std::wstring> reports = [] {
     std::vector<std::wstring> r;
+    r.reserve(kThreads);
     for (int t = 0; t < kThreads; ++t) r.push_back(SjisToWide(Report(t)));
     return r;
   }();
@@ -72,6 +73,7 @@ TEST_F(BridgeTest, ThreadsAndTheConsoleNeverMixTexts) {
     }
   };
   std::vector<std::thread> threads;
+  threads.reserve(kThreads);
   for (int t = 0; t < kThreads; ++t) threads.emplace_back(play, t, 600);
   for (auto& thread : threads) thread.join();
   EXPECT_EQ(mixed, 0);

@@ -67,7 +67,8 @@ TEST_F(BridgeTest, IndicatorsGiveTheLibrarysValues) {
   const auto bars = Walk(300);
   const BarRecord* b = bars.data();
   std::vector<double> closes;
-  for (const auto& bar : bars) closes.push_back(bar.close);
+  closes.reserve(bars.size());
+  for (const auto& bar : bars) closes.push_back(double{bar.close});
   EXPECT_EQ(lib.fOpen(b, 300, 3), bridge::fOpen(b, 300, 3));
   EXPECT_EQ(lib.fClose(b, 300, 0), bars[299].close);
   EXPECT_EQ(lib.fHigh(b, 300, 299), bars[0].high);
@@ -142,6 +143,7 @@ TEST_F(BridgeTest, ExportsWorkOnAStackAlignedToFourBytesOnly) {
               lib.fEnvelopes(b, 400, 14, 1, 0, 0, 0.5, 1, 2));
     const int ma[] = {0, 400, 20, 0, 0, 6, 1};
     std::vector<int> args(ma, ma + 7);
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): the pointer's own bytes are the argument
     std::memcpy(args.data(), &b, sizeof b);
     for (int method = 0; method <= 8; ++method) {
       args[4] = method;
@@ -154,6 +156,7 @@ TEST_F(BridgeTest, ExportsWorkOnAStackAlignedToFourBytesOnly) {
     }
     const int stoch[] = {0, 400, 5, 3, 3, 0, 0, 1, 4};
     std::vector<int> sargs(stoch, stoch + 9);
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): the pointer's own bytes are the argument
     std::memcpy(sargs.data(), &b, sizeof b);
     EXPECT_EQ(
         CallOffAligned(reinterpret_cast<const void*>(lib.fStochastic), sargs.data(), 36, offset),
@@ -163,6 +166,7 @@ TEST_F(BridgeTest, ExportsWorkOnAStackAlignedToFourBytesOnly) {
         lib.dStochastic(b, 400, 5, 3, 3, 0, 0, 1, 4));
     const int extreme[] = {0, 400, 2, 400, 0};
     std::vector<int> eargs(extreme, extreme + 5);
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): the pointer's own bytes are the argument
     std::memcpy(eargs.data(), &b, sizeof b);
     EXPECT_EQ(
         CallOffAlignedInt(reinterpret_cast<const void*>(lib.fHighest), eargs.data(), 20, offset),

@@ -29,6 +29,7 @@ HGLOBAL MakeDropWide(const std::vector<std::wstring>& names) {
 
 HGLOBAL MakeDrop(const std::vector<std::string>& names) {
   std::vector<std::wstring> wide;
+  wide.reserve(names.size());
   for (const std::string& name : names) wide.push_back(SjisToWide(name));
   return MakeDropWide(wide);
 }

@@ -52,7 +52,7 @@ class ScratchFolder {
   std::string File(const std::string& relative, const std::string& bytes = "x") const {
     const size_t slash = relative.rfind('\\');
     if (slash != std::string::npos) Folder(relative.substr(0, slash));
-    const std::string full = path_ + relative;
+    std::string full = path_ + relative;
     HANDLE h = CreateFileW(SjisToWide(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;

@@ -73,6 +73,7 @@ class SetFilesTest : public SettingsWindowTest {
   }
   std::vector<std::string> ListedNames() const {
     std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(setting_->cmbSetName.ItemCount()));
     for (int i = 0; i < setting_->cmbSetName.ItemCount(); ++i)
       names.push_back(setting_->cmbSetName.Item(i));
     return names;

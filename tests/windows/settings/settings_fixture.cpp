@@ -22,7 +22,7 @@ std::string FreshFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   for (unsigned n = GetTickCount();; ++n) {
-    const std::string folder = WideToSjis(temp) + "qx_settings_" + std::to_string(n) + "\\";
+    std::string folder = WideToSjis(temp) + "qx_settings_" + std::to_string(n) + "\\";
     if (CreateDirectoryW(SjisToWide(folder).c_str(), nullptr)) return folder;
   }
 }

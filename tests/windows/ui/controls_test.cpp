@@ -34,28 +34,29 @@ CtlColorResult AskColours(ui::Form& form, HWND child, UINT message) {
   return r;
 }
 
+struct TooltipSearch {
+  HWND form;
+  HWND control;
+  HWND found;
+};
+
+BOOL CALLBACK NoteTooltipOf(HWND h, LPARAM data) {
+  auto* s = reinterpret_cast<TooltipSearch*>(data);
+  wchar_t name[32];
+  GetClassNameW(h, name, 32);
+  if (lstrcmpW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = s->form;
+  ti.uId = reinterpret_cast<UINT_PTR>(s->control);
+  if (SendMessageW(h, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti))) s->found = h;
+  return TRUE;
+}
+
 // The tooltip window that holds the control's tool.
 HWND FindTooltipOf(HWND form, HWND control) {
-  struct Search {
-    HWND form;
-    HWND control;
-    HWND found;
-  } search{form, control, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM data) -> BOOL CALLBACK {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[32];
-        GetClassNameW(h, name, 32);
-        if (lstrcmpW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
-        TTTOOLINFOW ti{};
-        ti.cbSize = sizeof ti;
-        ti.hwnd = s->form;
-        ti.uId = reinterpret_cast<UINT_PTR>(s->control);
-        if (SendMessageW(h, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti))) s->found = h;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TooltipSearch search{form, control, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), NoteTooltipOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
