@@ -32,9 +32,9 @@ struct Input {
   std::vector<double> close, high, low, out1, out2, out3;
   explicit Input(int count) : bars(Bars(count)), out1(count), out2(count), out3(count) {
     for (const auto& b : bars) {
-      close.push_back(b.close);
-      high.push_back(b.high);
-      low.push_back(b.low);
+      close.push_back(double{b.close});
+      high.push_back(double{b.high});
+      low.push_back(double{b.low});
     }
   }
   int Count() const { return static_cast<int>(bars.size()); }

@@ -16,11 +16,13 @@ function(qx_target target)
   endif()
 endfunction()
 
-# A test program: one ctest entry, run under Wine in the Windows build (the toolchain's
-# emulator), always with a time limit. WEB_FILES (URLPATH=LOCALPATH items, may be empty) runs
+# A test program, always with a time limit: on the host each of its tests is a ctest entry
+# "<program>.<suite>.<test>"; in the Windows builds the program is one entry, run under Wine
+# (the toolchain's emulator). WEB_FILES (URLPATH=LOCALPATH items, may be empty) runs
 # it beside the local test web server (tests/tools/http_test_server.py), which serves those
 # files besides its own answers and stops with the test; WEB_ROOT names a folder whose files it
 # serves as well, under their paths in it, so a test can change them as it runs.
+include(GoogleTest)
 function(qx_add_test name)
   cmake_parse_arguments(T "WEB_SERVER" "TIMEOUT;WEB_ROOT" "SOURCES;LIBS;WEB_FILES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -43,6 +45,11 @@ function(qx_add_test name)
              COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/tools/http_test_server.py
                      --lifetime ${lifetime} ${files} -- ${CMAKE_CROSSCOMPILING_EMULATOR}
                      $<TARGET_FILE:${name}> --gtest_brief=1)
+  elseif(NOT CMAKE_CROSSCOMPILING)
+    # On the host every test is a ctest entry of its own, named after its program.
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60
+                         PROPERTIES TIMEOUT ${T_TIMEOUT})
+    return()
   else()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   endif()

@@ -1,4 +1,6 @@
-// Bar arrays for the bridge tests, oldest record first as the expert passes them.
+// Bar arrays for the bridge tests, oldest record first as the expert passes them. The records
+// are packed: a field is copied (double{b.close}) before a reference may bind to it, since its
+// address need not be aligned.
 #pragma once
 
 #include <random>
@@ -22,6 +24,7 @@ inline BarRecord Bar(double open, double high, double low, double close) {
 // Flat bars at the given closes.
 inline std::vector<BarRecord> FromCloses(const std::vector<double>& closes) {
   std::vector<BarRecord> bars;
+  bars.reserve(closes.size());
   for (double c : closes) bars.push_back(Bar(c, c, c, c));
   return bars;
 }

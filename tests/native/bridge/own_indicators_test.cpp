@@ -72,7 +72,7 @@ std::vector<double> ReferenceSeries(const std::vector<double>& p, int n, int met
 
 std::vector<double> SeriesCloses(const std::vector<BarRecord>& bars) {
   std::vector<double> p;
-  for (auto it = bars.rbegin(); it != bars.rend(); ++it) p.push_back(it->close);
+  for (auto it = bars.rbegin(); it != bars.rend(); ++it) p.push_back(double{it->close});
   return p;
 }
 
@@ -189,6 +189,7 @@ TEST(fMA, NoValueGivesZero) {
 TEST(fStochastic, PercentKAndItsAverage) {
   // Rising bars: each bar's low is its close - 1, its high close + 1.
   std::vector<BarRecord> bars;
+  bars.reserve(12);
   for (int i = 0; i < 12; ++i) bars.push_back(Bar(i, i + 1, i - 1, i));
   // k 3, slowing 2: at index j, the window of records j .. j + 2 has LL = j - 1 and
   // HH = j + 3, so each term is (j - (j - 1)) / 4 -> 25 %.

@@ -17,7 +17,8 @@ using bridge_test::RandomBars;
 
 std::vector<double> Closes(const std::vector<BarRecord>& bars) {
   std::vector<double> c;
-  for (const auto& b : bars) c.push_back(b.close);
+  c.reserve(bars.size());
+  for (const auto& b : bars) c.push_back(double{b.close});
   return c;
 }
 
@@ -111,6 +112,7 @@ TEST(dMACD, ModesPickTheThreeLines) {
 
 TEST(dRSI, RisingClosesGiveOneHundred) {
   std::vector<double> closes;
+  closes.reserve(30);
   for (int i = 0; i < 30; ++i) closes.push_back(1 + i * 0.01);
   const auto bars = FromCloses(closes);
   EXPECT_DOUBLE_EQ(dRSI(bars.data(), 30, 14, 0, 0), 100.0);
@@ -124,9 +126,9 @@ double RawStoch(const std::vector<BarRecord>& bars, int k, int slow, TA_MAType s
                 int out, int shift) {
   std::vector<double> high, low, close;
   for (const auto& b : bars) {
-    high.push_back(b.high);
-    low.push_back(b.low);
-    close.push_back(b.close);
+    high.push_back(double{b.high});
+    low.push_back(double{b.low});
+    close.push_back(double{b.close});
   }
   std::vector<double> slowK(bars.size()), slowD(bars.size());
   int begin = 0, n = 0;
