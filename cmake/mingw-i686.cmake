@@ -1,12 +1,4 @@
-# Cross-compiles the 32-bit Windows deliverables with mingw-w64 (posix thread model: it has
-# std::mutex and std::thread; the win32 model has not).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-launch.sh 32)
+# The 32-bit Windows build: the deliverables.
+set(QX_MINGW_ARCH i686)
+set(QX_MINGW_BITS 32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

@@ -1,12 +1,4 @@
-# Cross-compiles the 64-bit Windows deliverables with mingw-w64 (posix thread model: it has
-# std::mutex and std::thread; the win32 model has not).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-launch.sh 64)
+# The 64-bit Windows build: the same code and tests, for hosts that cannot run 32-bit programs.
+set(QX_MINGW_ARCH x86_64)
+set(QX_MINGW_BITS 64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)
