@@ -3,13 +3,9 @@
 #include <windows.h>
 
 #include "common/win/codepage.h"
+#include "common/win/text_file.h"
 
 namespace {
-
-std::wstring FolderOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
-}
 
 // The copy's bytes onto the disk before it takes the old file's place: the rename alone is
 // written through, and a power cut right after it must not leave a library of zeros where the
@@ -35,15 +31,15 @@ bool CopyReplacing(const std::string& source, const std::string& target) {
   const std::wstring to = SjisToWide(target);
   const DWORD old = GetFileAttributesW(to.c_str());
   if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY)) return false;
-  wchar_t temp[MAX_PATH + 1] = {};
-  if (!GetTempFileNameW(FolderOf(to).c_str(), L"qx", 0, temp)) return false;
-  if (!CopyFileW(from.c_str(), temp, FALSE)) {
-    RemoveTemporary(temp);
+  const std::wstring temp = NewFileBeside(to);
+  if (temp.empty()) return false;
+  if (!CopyFileW(from.c_str(), temp.c_str(), FALSE)) {
+    RemoveTemporary(temp.c_str());
     return false;
   }
-  FlushToDisk(temp);
-  if (!MoveFileExW(temp, to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    RemoveTemporary(temp);
+  FlushToDisk(temp.c_str());
+  if (!ReplaceFileBy(temp, to)) {
+    RemoveTemporary(temp.c_str());
     return false;
   }
   return true;
