@@ -1,5 +1,7 @@
 #include "console/core/server_notices.h"
 
+#include <string_view>
+
 #include "common/number_text.h"
 #include "common/text.h"
 
@@ -17,6 +19,19 @@ constexpr size_t kNewsLineMax = 20;
 std::optional<std::string> CutEndedLine(std::string& text) {
   if (common::PosMbcs(kLineEnd, text) == 0) return std::nullopt;
   return common::CutBefore(kLineEnd, text);
+}
+
+// The version goes between double quotes on the downloader's command line and the revision
+// into a file name on the desktop and a line of the configuration file: a line holding a
+// quote, a path character or a control character would change their meaning, so it names no
+// version or revision at all.
+bool FitsCommandLineAndFileName(const std::string& line) {
+  constexpr std::string_view kBreaking = "\"\\/:*?<>|";
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || kBreaking.find(c) != std::string_view::npos) return false;
+  }
+  return true;
 }
 
 float TolerantNumber(const std::string& text, size_t maxBytes) {
@@ -43,11 +58,12 @@ NoticeLines SplitNotice(const std::string& text) {
 }
 
 float LatestVersionNumber(const std::string& line) {
-  if (line.empty() || line.size() > kVersionLineMax) return 0;
+  if (line.empty() || line.size() > kVersionLineMax || !FitsCommandLineAndFileName(line)) return 0;
   return static_cast<float>(common::TextToFloat(common::KeepNumber(line)));
 }
 
 float RevisionNumber(const std::string& line) {
+  if (!FitsCommandLineAndFileName(line)) return 0;
   return TolerantNumber(line, kRevisionLineMax);
 }
 

@@ -31,11 +31,12 @@ struct NoticeLines {
 NoticeLines SplitNotice(const std::string& text);
 
 // The latest version of a version notice's first line: 0 when the line is empty or longer than
-// 6 bytes, else its digits and points converted strictly (ConversionError when they do not
-// form a number, as "1..2" or ".").
+// 6 bytes or holding a quote, a path or a control character, else its digits and points
+// converted strictly (ConversionError when they do not form a number, as "1..2" or ".").
 float LatestVersionNumber(const std::string& line);
-// The revision of a revision notice's first line: 0 when the line is empty or longer than 7
-// bytes, else its digits and points read tolerantly.
+// The revision of a revision notice's first line: 0 when the line is empty, longer than 7
+// bytes or holding a quote, a path or a control character, else its digits and points read
+// tolerantly.
 float RevisionNumber(const std::string& line);
 
 // The news list: one id per CR LF line, the newest first.

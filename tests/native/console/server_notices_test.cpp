@@ -76,6 +76,20 @@ TEST(Notice, RevisionIsTolerantUpToSevenBytes) {
   EXPECT_EQ(RevisionArchivePath("1.5"), "soft/download/VQuorvexStd/RevUpEA_1.5.lzh");
 }
 
+// A notice line ends up between quotes on the downloader's command line, in a file name and in
+// a line of the configuration file: one that could reach beyond them is no version at all.
+TEST(Notice, LinesThatWouldBreakOutOfQuotesOrNamesAreNoVersion) {
+  EXPECT_EQ(LatestVersionNumber("2\" -x"), 0.0f);
+  EXPECT_EQ(LatestVersionNumber("2\tx"), 0.0f);
+  EXPECT_EQ(RevisionNumber("9\\x"), 0.0f);
+  EXPECT_EQ(RevisionNumber("9/x"), 0.0f);
+  EXPECT_EQ(RevisionNumber("9:x"), 0.0f);
+  EXPECT_EQ(RevisionNumber("9\nMT=1"), 0.0f);
+  EXPECT_EQ(RevisionNumber("9?"), 0.0f);
+  EXPECT_EQ(RevisionNumber("ソ9"), 0.0f);  // its second byte is a backslash
+  EXPECT_EQ(RevisionNumber("rev 9"), 9.0f);
+}
+
 TEST(News, ListLinesAndNewest) {
   NewsList list = ReadNewsList("105\r\n104\r\n");
   EXPECT_EQ(list.lines, (std::vector<std::string>{"105", "104"}));
