@@ -93,3 +93,18 @@ function(qx_copy_beside target)
   add_custom_target(${name} ALL DEPENDS ${stamp})
   add_dependencies(${target} ${name})
 endfunction()
+
+# The .def file a DLL of stdcall exports links with, in OUT. It maps each plain name to the
+# decorated 32-bit __stdcall symbol (Name = Name@N); a 64-bit build has one calling convention
+# and undecorated symbols, so it gets a copy that exports the same names as they are.
+function(qx_stdcall_def out def)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    file(READ ${def} text)
+    string(REGEX REPLACE " = [A-Za-z_0-9]+@[0-9]+" "" text "${text}")
+    get_filename_component(name ${def} NAME_WE)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    set(def ${CMAKE_CURRENT_BINARY_DIR}/${name}_64.def)
+    file(WRITE ${def} "${text}")
+  endif()
+  set(${out} ${def} PARENT_SCOPE)
+endfunction()
