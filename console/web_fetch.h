@@ -7,8 +7,7 @@
 
 #include <string>
 
-// The maker's web server. Every server path of the console is appended to it.
-inline constexpr char kSiteRoot[] = "https://www.quorvex.example/";
+#include "console/core/site_root.h"
 
 // Agent names, one per use.
 inline constexpr char kProbeAgent[] = "VQuorvexStd";          // IsSiteReachable
@@ -18,7 +17,7 @@ inline constexpr char kDownloadAgent[] = "PlodaQuorvexGet";   // Version.txt and
 // Where the server is and how long a call may wait for it. The system's own limits stay where
 // they are shorter. Tests point the root at their own server.
 struct WebSite {
-  std::string root = kSiteRoot;
+  std::string root = console::kSiteRoot;
   DWORD connectTimeoutMs = 15000;
   DWORD sendTimeoutMs = 30000;
   DWORD receiveTimeoutMs = 30000;

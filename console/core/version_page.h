@@ -4,12 +4,12 @@
 
 #include <string>
 
+#include "console/core/site_root.h"
+
 namespace console {
 
 inline constexpr char kVersionPageName[] = "Version.htm";
 
-// The maker's web server; every address of the console on it starts here.
-inline constexpr char kSiteRoot[] = "http://www.quorvex.example/";
 inline constexpr char kHelpPagePath[] = "soft/FX/EA/Pelmora/help/";
 
 std::string OnlineHelpAddress();

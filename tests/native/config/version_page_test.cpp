@@ -53,7 +53,7 @@ TEST(VersionPage, WholePageBytes) {
     ++lineEnds;
   EXPECT_EQ(lineEnds, 4);
   const std::string second =
-      "      URL <a href=\"http://www.quorvex.example/soft/FX/EA/Pelmora/help/\" "
+      "      URL <a href=\"https://www.quorvex.example/soft/FX/EA/Pelmora/help/\" "
       "target=\"_blank\">\x8d\xc5\x90\x56\x82\xcc\x83\x77\x83\x8b\x83\x76\x81\x69\x90\xe0"
       "\x96\xbe\x81\x6a</a><br><br>\r\n";
   EXPECT_NE(makerLines.find("\r\n" + second), std::string::npos);

@@ -47,7 +47,7 @@ TEST_F(ConfigTest, UsagePageLocalElseOnline) {
   conv->mnuUSEClick();
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0].path, BrowserPath());
-  EXPECT_EQ(started[0].commandLine, " http://www.quorvex.example/soft/FX/EA/Pelmora/help/");
+  EXPECT_EQ(started[0].commandLine, " https://www.quorvex.example/soft/FX/EA/Pelmora/help/");
 
   const std::string local = program.File("使用説明書\\index.htm");
   conv->mnuUSEClick();

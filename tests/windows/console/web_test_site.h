@@ -32,7 +32,7 @@ class TestSite {
  public:
   explicit TestSite(WebSite site = {}) {
     EXPECT_FALSE(TestSiteRoot().empty()) << "run by ctest, beside the local test web server";
-    if (site.root == kSiteRoot) site.root = TestSiteRoot();
+    if (site.root == console::kSiteRoot) site.root = TestSiteRoot();
     override_ = std::make_unique<WebSiteOverride>(site);
   }
 
