@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "common/win/folders.h"
 #include "common/win/seams.h"
@@ -20,8 +21,8 @@ namespace {
 
 // Creates each window and publishes it under its global name.
 template <class T, class... Shared>
-std::unique_ptr<T> Create(T*& global, Shared&... shared) {
-  auto window = std::make_unique<T>(shared...);
+std::unique_ptr<T> Create(T*& global, Shared&&... shared) {
+  auto window = std::make_unique<T>(std::forward<Shared>(shared)...);
   global = window.get();
   return window;
 }
@@ -54,7 +55,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     versionWindow = Create(frmVersion);
     splashWindow = Create(Splash, session);
     newsWindow = Create(news, session);
-    settingWindow = Create(Setting, session);
+    settingWindow = Create(Setting, session.ForSettingsWindow());
     Splash->Show();
     Splash->Repaint();
     ui::RunMessageLoop();

@@ -1,6 +1,7 @@
 #include "settings/Setting1.h"
 
 #include <cstring>
+#include <utility>
 
 #include "common/channel_names.h"
 #include "common/colours.h"
@@ -44,7 +45,7 @@ class EditAdapter : public settings::EditText {
 
 }  // namespace
 
-TSetting::TSetting(ConsoleSession& session)
+TSetting::TSetting(settings::SettingsHost host)
     : Form({.caption = "Setting",
             .width = 360,
             .height = 398,
@@ -68,7 +69,7 @@ TSetting::TSetting(ConsoleSession& session)
                            .height = 23,
                            .hint = "「Ctrl」を押すと保存モード、「Ctrl+Shift」を押す場合削除モード",
                            .textColor = ui::kBlue}),
-      session_(session),
+      host_(std::move(host)),
       tmrReadWrite(*this, {.interval = 500}) {
   BuildRowControls();
   cmdEASetting.onClick = [this] { cmdEASettingClick(); };
@@ -127,19 +128,18 @@ void TSetting::BuildRowControls() {
 }
 
 void TSetting::FormCreate() {
-  session_.SettingMap.Open(common::kSettingMapName, common::kSettingMapSize,
-                           common::kSettingMapSize);
+  host_.settingMap.Open(common::kSettingMapName, common::kSettingMapSize, common::kSettingMapSize);
 }
 
 std::string TSetting::SettingsFolder() const {
-  return settings::SettingsFolderPath(session_.ExeFolder);
+  return settings::SettingsFolderPath(host_.exeFolder);
 }
 
 void TSetting::FormShow() {
   const std::string folder = SettingsFolder();
   EnsureFolder(folder);
   RefillSetNameList(folder);
-  cmbSetName.SetText(session_.Config.LastSetName);
+  cmbSetName.SetText(host_.lastSetName);
 }
 
 void TSetting::StopReadBack() {
@@ -147,7 +147,7 @@ void TSetting::StopReadBack() {
 }
 
 void TSetting::FormClose() {
-  session_.Config.LastSetName = cmbSetName.Text();
+  host_.lastSetName = cmbSetName.Text();
 }
 
 std::string TSetting::ControlValue(int row) const {
@@ -169,7 +169,7 @@ void TSetting::SettingCheckBoxClick(int row) {
 // ---- Hints ---------------------------------------------------------------------------------
 
 float TSetting::PipValueFactor() const {
-  return settings::PipValueFactor(session_.LotChoice());
+  return settings::PipValueFactor(host_.lotChoice());
 }
 
 void TSetting::LadderEditMouseMove(int row) {
@@ -184,19 +184,19 @@ std::string TSetting::BuildSettingsMapText() {
   settings::ControlValues values;
   for (int row : settings::ControlRowOrder()) values[row] = ControlValue(row);
   return settings::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(),
-                                        session_.Config.DataPath);
+                                        host_.dataPath);
 }
 
 void TSetting::cmdEASettingClick() {
   // Without the map nothing is sent, so the status must not claim it was (no SendOK).
-  if (!session_.SettingMap.IsOpen()) return;
+  if (!host_.settingMap.IsOpen()) return;
   // The lock is held while the text is built, so the expert never reads a half-sent set.
-  session_.SettingMap.Locked([this](char* view, size_t size) {
+  host_.settingMap.Locked([this](char* view, size_t size) {
     const std::string text = settings::FitSettingsMapText(BuildSettingsMapText(), size);
     std::memset(view, 0, size);
     std::memcpy(view, text.data(), text.size());
   });
-  if (session_.SettingStatus == kReadOk) session_.SettingStatus = kSendOk;
+  if (host_.settingStatus == kReadOk) host_.settingStatus = kSendOk;
 }
 
 void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeColour) {
@@ -206,7 +206,7 @@ void TSetting::MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeCol
 
 bool TSetting::ReadBackSettingsMap() {
   const settings::ReadBackText back =
-      settings::ParseReadBackText(session_.SettingMap.ReadText(common::kSettingMapSize - 1));
+      settings::ParseReadBackText(host_.settingMap.ReadText(common::kSettingMapSize - 1));
   for (const settings::ReadBackEntry& e : back.entries) {
     if (e.row == settings::kReadBackSetName) {
       MarkAgreement(cmbSetName, cmbSetName.Text() == e.value, ui::kColorWindow);
@@ -355,7 +355,7 @@ void TSetting::LoadSet(const std::string& path) {
   ResetSettingsTable();
   settings::ParseSettingsText(ReadTextFile(path), SettingTable);
   TableToControls();
-  session_.SettingStatus = kReadOk;
+  host_.settingStatus = kReadOk;
 }
 
 void TSetting::DeleteSet(const std::string& folder, const std::string& name,

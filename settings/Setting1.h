@@ -8,17 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "console/session/console_session.h"
 #include "settings/core/setting_table.h"
+#include "settings/session/settings_host.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 
 class TSetting : public ui::Form {
  public:
-  // Works with what the console's windows share: the settings map, the status, the
-  // configuration and the lot choice.
-  explicit TSetting(ConsoleSession& session);
+  explicit TSetting(settings::SettingsHost host);
   ~TSetting() override;
 
   // Events.
@@ -74,7 +72,7 @@ class TSetting : public ui::Form {
   std::array<ui::Edit*, settings::kSettingRowCount> edits_{};
   std::array<ui::CheckBox*, settings::kSettingRowCount> checks_{};
 
-  ConsoleSession& session_;
+  settings::SettingsHost host_;
 
  public:
   ui::Timer tmrReadWrite;

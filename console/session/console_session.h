@@ -9,6 +9,7 @@
 #include "common/lot_choice.h"
 #include "common/win/shared_text_map.h"
 #include "console/core/console_config.h"
+#include "settings/session/settings_host.h"
 
 struct ConsoleSession {
   std::string ExeFolder;       // ends in "\"
@@ -34,5 +35,11 @@ struct ConsoleSession {
   std::function<common::LotChoice()> readLotChoice;
   common::LotChoice LotChoice() const {
     return readLotChoice ? readLotChoice() : common::LotChoice{true};
+  }
+
+  // What the settings window works with, taken from this session.
+  settings::SettingsHost ForSettingsWindow() {
+    return {ExeFolder,          SettingMap,      SettingStatus,
+            Config.LastSetName, Config.DataPath, [this] { return LotChoice(); }};
   }
 };

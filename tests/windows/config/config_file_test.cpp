@@ -34,7 +34,7 @@ TEST_F(ConfigTest, ReadIniTakesWhatTheFileSaysAndWriteIniKeepsOnlyKnownKeys) {
 }
 
 TEST_F(ConfigTest, SetNameTravelsThroughTheSettingsWindow) {
-  auto settings = std::make_unique<TSetting>(conv->Session);
+  auto settings = std::make_unique<TSetting>(conv->Session.ForSettingsWindow());
   Setting = settings.get();
   program.File("FxQuorvex.ini", "ReadMe=1\r\ncmbSetName=攻め\r\n");
   conv->ReadIni();

@@ -73,7 +73,7 @@ TEST_F(ConsoleTest, LayoutButtonSwitchesAtTheScaledThreshold) {
 }
 
 TEST_F(ConsoleTest, SettingsWindowDocksFlushToTheScaledConsole) {
-  auto setting = std::make_unique<TSetting>(conv->Session);
+  auto setting = std::make_unique<TSetting>(conv->Session.ForSettingsWindow());
   Setting = setting.get();
   conv->Show();
   conv->cmdUpDownClick();

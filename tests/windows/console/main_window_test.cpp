@@ -94,7 +94,7 @@ TEST_F(ConsoleTest, FrontMostBox) {
 }
 
 TEST_F(ConsoleTest, SettingsButtonDocksTheSettingsWindowOnTheLeft) {
-  auto setting = std::make_unique<TSetting>(conv->Session);
+  auto setting = std::make_unique<TSetting>(conv->Session.ForSettingsWindow());
   Setting = setting.get();
   conv->Show();
   EXPECT_TRUE(conv->SettingMap.IsOpen());

@@ -54,7 +54,7 @@ void SettingsWindowTest::SetUpTestSuite() {
   // The console's own timers (configuration file at start, price monitor) are not under test.
   conv->tmrStart.SetEnabled(false);
   conv->tmrNowPrice.SetEnabled(false);
-  setting_ = std::make_unique<TSetting>(*session_);
+  setting_ = std::make_unique<TSetting>(session_->ForSettingsWindow());
   Setting = setting_.get();
 }
 

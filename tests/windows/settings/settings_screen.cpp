@@ -18,7 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   auto mainWindow = std::make_unique<Tconv>(session);
   conv = mainWindow.get();
   ui::SetMainForm(conv);
-  auto settingWindow = std::make_unique<TSetting>(session);
+  auto settingWindow = std::make_unique<TSetting>(session.ForSettingsWindow());
   Setting = settingWindow.get();
   conv->Show();
   conv->cmdUpDownClick();
