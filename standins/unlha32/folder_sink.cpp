@@ -27,6 +27,12 @@ bool FolderSink::Prepare() {
   return IsFolder(folder_);
 }
 
+uint64_t FolderSink::FreeSpace() {
+  ULARGE_INTEGER available{};
+  if (!GetDiskFreeSpaceExW(folder_.c_str(), &available, nullptr, nullptr)) return UINT64_MAX;
+  return available.QuadPart;
+}
+
 // The pieces were checked by the archive reader: none climbs, none carries a drive or a
 // separator, so the joined path stays inside the folder.
 std::wstring FolderSink::PathOf(const std::vector<std::string>& path) const {

@@ -20,6 +20,8 @@ class FolderSink : public lzh::Sink {
   // Makes the target folder itself when its parent exists; false when it is not there after.
   bool Prepare();
 
+  // What the caller may still write on the folder's drive; no limit when the system cannot say.
+  uint64_t FreeSpace() override;
   bool MakeFolder(const std::vector<std::string>& path) override;
   bool BeginFile(const std::vector<std::string>& path) override;
   bool Write(const uint8_t* data, size_t size) override;

@@ -34,6 +34,8 @@ const char* Describe(ExtractResult result) {
       return "CRC error";
     case ExtractResult::CannotWrite:
       return "cannot write";
+    case ExtractResult::TooLarge:
+      return "archive too large";
   }
   return "";
 }

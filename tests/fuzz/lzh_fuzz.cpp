@@ -14,6 +14,7 @@ namespace {
 // Takes everything up to a bound (a few bits can claim gigabytes) and checks every path.
 class CheckingSink : public lzh::Sink {
  public:
+  uint64_t FreeSpace() override { return UINT64_MAX; }
   bool MakeFolder(const std::vector<std::string>& path) override { return Check(path); }
   bool BeginFile(const std::vector<std::string>& path) override {
     return !path.empty() && Check(path);

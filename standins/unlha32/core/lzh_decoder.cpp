@@ -192,12 +192,16 @@ class HuffmanDecoder {
       const int length = symbol - 256 + kMinMatch;
       const int distance = ReadDistance();
       if (distance < 0 || bits_.Overrun()) return DecodeResult::Damaged;
-      for (int i = 0; i < length && done < originalSize; ++i, ++done) {
+      // A match reaching past the claimed size: the data hold more than the header says.
+      if (static_cast<uint64_t>(length) > originalSize - done) return DecodeResult::Damaged;
+      for (int i = 0; i < length; ++i, ++done) {
         if (!window.Put(window.Back(static_cast<size_t>(distance)))) {
           return DecodeResult::OutputFailed;
         }
       }
     }
+    // The packers count a block's symbols exactly: any left over would decode past the end.
+    if (blockLeft_ != 0) return DecodeResult::Damaged;
     return window.Flush() ? DecodeResult::Ok : DecodeResult::OutputFailed;
   }
 

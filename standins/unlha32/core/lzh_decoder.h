@@ -23,12 +23,13 @@ using OutputSink = std::function<bool(const uint8_t* data, size_t size)>;
 
 enum class DecodeResult {
   Ok,
-  Damaged,      // the data runs out before the output is complete, or its tables are invalid
+  Damaged,      // the data run out before the output is complete or hold more than it, or
+                // their tables are invalid
   OutputFailed  // the sink refused a piece
 };
 
 // Decodes `packed` (packedSize bytes) into exactly originalSize bytes, handed to the sink in
-// order. Never reads outside the packed bytes.
+// order; never more, whatever the data say. Never reads outside the packed bytes.
 DecodeResult Decode(Method method, const uint8_t* packed, size_t packedSize, uint64_t originalSize,
                     const OutputSink& sink);
 

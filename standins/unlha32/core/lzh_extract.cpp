@@ -64,6 +64,10 @@ ExtractResult ExtractArchive(const uint8_t* archive, size_t size, Sink& sink) {
   if (read != ExtractResult::Ok) return read;
   // Nothing to unpack is no archive the caller could have meant (an empty or foreign file).
   if (members.empty()) return ExtractResult::Damaged;
+  // Each size is below 4 GiB and the members are fewer than the archive's bytes: no overflow.
+  uint64_t claimed = 0;
+  for (const Member& member : members) claimed += member.originalSize;
+  if (claimed > kMaxUnpackedSize || claimed > sink.FreeSpace()) return ExtractResult::TooLarge;
   for (const Member& member : members) {
     const ExtractResult unpacked = Unpack(archive, member, sink);
     if (unpacked != ExtractResult::Ok) return unpacked;

@@ -12,9 +12,11 @@ namespace {
 using lzh::ExtractResult;
 using lzh_test::Extract;
 using lzh_test::Level0;
+using lzh_test::Level0Claiming;
 using lzh_test::Level2;
 using lzh_test::MemorySink;
 using lzh_test::ReadFixture;
+using lzh_test::SpaceBlocks;
 
 // Made by fixtures/make-fixtures.sh: one tree, each method and header level.
 const char* const kFixtures[] = {
@@ -154,6 +156,57 @@ TEST(LzhRefusals, AFileFailingItsCrcIsNotKept) {
   EXPECT_TRUE(result == ExtractResult::CrcMismatch || result == ExtractResult::Damaged);
   EXPECT_EQ(flipped.files.count(kTextPath), 0u);
   EXPECT_EQ(flipped.dropped, 1);
+}
+
+TEST(LzhRefusals, ArchivesClaimingMoreThanTheBoundOrTheRoomWriteNothing) {
+  // 1.7 KB that unpack to 4 GiB of spaces; a sink taking 1 MiB stops it should it be unpacked.
+  const std::string bomb = Level0Claiming("bomb.txt", "-lh5-", SpaceBlocks(257), 0xFFFFFFFF, 0);
+  EXPECT_LT(bomb.size(), 1800u);
+  const std::string halfGiB = Level0Claiming("half.txt", "-lh5-", SpaceBlocks(32), 1u << 29, 0);
+  for (const std::string& archive :
+       {bomb, Level0("first.txt", "1") + bomb, halfGiB + halfGiB + Level0("one.txt", "1")}) {
+    MemorySink sink;
+    sink.writeLimit = 1 << 20;
+    EXPECT_EQ(Extract(archive, sink), ExtractResult::TooLarge);
+    EXPECT_EQ(sink.begun, 0);
+    EXPECT_TRUE(sink.folders.empty());
+  }
+
+  // The tree claims 54419 bytes in all: it fits a target with that much room, and no less.
+  const std::string tree = ReadFixture("lh5-level0.lzh");
+  MemorySink exact;
+  exact.freeSpace = 54419;
+  EXPECT_EQ(Extract(tree, exact), ExtractResult::Ok);
+  MemorySink small;
+  small.freeSpace = 54418;
+  EXPECT_EQ(Extract(tree, small), ExtractResult::TooLarge);
+  EXPECT_EQ(small.begun, 0);
+  EXPECT_TRUE(small.folders.empty());
+}
+
+TEST(LzhRefusals, DataThatUnpackToMoreThanTheClaimedSizeAreDamaged) {
+  const std::string block = SpaceBlocks(1);
+  auto spaces = [](uint64_t n) { return std::string(static_cast<size_t>(n), ' '); };
+  MemorySink whole;
+  ASSERT_EQ(Extract(Level0Claiming("all.txt", "-lh5-", block,
+                                   static_cast<uint32_t>(lzh_test::kSpaceBlockSize),
+                                   lzh_test::CrcOf(spaces(lzh_test::kSpaceBlockSize))),
+                    whole),
+            ExtractResult::Ok);
+  EXPECT_EQ(whole.files["all.txt"].size(), lzh_test::kSpaceBlockSize);
+
+  // Cut in the middle of a match, and after a whole match with the block's other symbols left:
+  // the CRC of what was claimed matches, yet nothing is kept.
+  for (uint32_t claimed : {1000u, 1024u}) {
+    SCOPED_TRACE(claimed);
+    MemorySink sink;
+    EXPECT_EQ(Extract(Level0Claiming("cut.txt", "-lh5-", block, claimed,
+                                     lzh_test::CrcOf(spaces(claimed))),
+                      sink),
+              ExtractResult::Damaged);
+    EXPECT_TRUE(sink.files.empty());
+    EXPECT_EQ(sink.dropped, 1);
+  }
 }
 
 TEST(LzhExtract, ShiftJisNamesAndSinkFailures) {

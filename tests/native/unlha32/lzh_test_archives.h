@@ -36,22 +36,60 @@ inline uint16_t CrcOf(const std::string& data) {
   return lzh::Crc16(0, reinterpret_cast<const uint8_t*>(data.data()), data.size());
 }
 
+// A member with a level 0 header that claims what it is given: packed data of the method, the
+// size they unpack to and the CRC of those bytes.
+inline std::string Level0Claiming(const std::string& name, const std::string& method,
+                                  const std::string& packed, uint32_t originalSize, uint16_t crc) {
+  std::string h = method;
+  PutLe(h, static_cast<uint32_t>(packed.size()), 4);
+  PutLe(h, originalSize, 4);
+  PutLe(h, 0, 4);  // time
+  h += '\x20';     // attribute
+  h += '\0';       // level
+  h += static_cast<char>(name.size());
+  h += name;
+  PutLe(h, crc, 2);
+  uint8_t sum = 0;
+  for (char c : h) sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(c));
+  return std::string(1, static_cast<char>(h.size())) + static_cast<char>(sum) + h + packed;
+}
+
 // A stored or folder member with a level 0 header; name as it is to be stored. wrongCrc stores
 // a CRC that does not match the data (in a header whose checksum is right).
 inline std::string Level0(const std::string& name, const std::string& data,
                           const std::string& method = "-lh0-", bool wrongCrc = false) {
-  std::string h = method;
-  PutLe(h, static_cast<uint32_t>(data.size()), 4);  // packed
-  PutLe(h, static_cast<uint32_t>(data.size()), 4);  // original
-  PutLe(h, 0, 4);                                   // time
-  h += '\x20';                                      // attribute
-  h += '\0';                                        // level
-  h += static_cast<char>(name.size());
-  h += name;
-  PutLe(h, CrcOf(data) ^ (wrongCrc ? 1 : 0), 2);
-  uint8_t sum = 0;
-  for (char c : h) sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(c));
-  return std::string(1, static_cast<char>(h.size())) + static_cast<char>(sum) + h + data;
+  return Level0Claiming(name, method, data, static_cast<uint32_t>(data.size()),
+                        static_cast<uint16_t>(CrcOf(data) ^ (wrongCrc ? 1 : 0)));
+}
+
+// What one block of SpaceBlocks unpacks to.
+inline constexpr uint64_t kSpaceBlockSize = uint64_t{65535} * 256;
+
+// -lh5- data of `blocks` blocks, each of 65535 matches of 256 bytes one byte back, with every
+// code of one symbol and read in no bits. The window starts full of spaces, so each block of
+// under 7 bytes unpacks to 16 MiB of spaces.
+inline std::string SpaceBlocks(int blocks) {
+  std::string out;
+  uint32_t pending = 0;
+  int count = 0;
+  auto put = [&](uint32_t value, int bits) {
+    for (int i = bits - 1; i >= 0; --i) {
+      pending = (pending << 1) | ((value >> i) & 1);
+      if (++count == 8) {
+        out += static_cast<char>(pending);
+        pending = 0;
+        count = 0;
+      }
+    }
+  };
+  for (int b = 0; b < blocks; ++b) {
+    put(65535, 16);          // symbols in the block
+    put(0, 5), put(0, 5);    // the code of the literal code's lengths: unused
+    put(0, 9), put(509, 9);  // the literal code: only the match of 256 bytes
+    put(0, 4), put(0, 4);    // the position code: only one byte back
+  }
+  if (count > 0) out += static_cast<char>(pending << (8 - count));
+  return out;
 }
 
 // A stored member with a level 2 header: folder (0xFF between names) and name in extensions.
@@ -85,6 +123,7 @@ inline std::string Level2(const std::string& folder, const std::string& name,
 // Keeps folders and kept files; counts files begun and dropped.
 class MemorySink : public lzh::Sink {
  public:
+  uint64_t FreeSpace() override { return freeSpace; }
   bool MakeFolder(const std::vector<std::string>& path) override {
     folders.insert(Join(path));
     return true;
@@ -92,6 +131,7 @@ class MemorySink : public lzh::Sink {
   bool BeginFile(const std::vector<std::string>& path) override {
     current_ = Join(path);
     content_.clear();
+    ++begun;
     return true;
   }
   bool Write(const uint8_t* data, size_t size) override {
@@ -112,8 +152,10 @@ class MemorySink : public lzh::Sink {
 
   std::set<std::string> folders;
   std::map<std::string, std::string> files;
+  int begun = 0;
   int dropped = 0;
   size_t writeLimit = SIZE_MAX;
+  uint64_t freeSpace = UINT64_MAX;
 
  private:
   std::string current_;

@@ -84,6 +84,17 @@ TEST_F(Unlha32Test, RefusesWithoutWritingOutside) {
       Extract(Archive("cut.lzh", lzh_test::ReadFixture("lh5-level2.lzh").substr(0, 900)), target),
       4);
   EXPECT_EQ(Extract(Archive("method.lzh", lzh_test::Level0("a.txt", "a", "-lh9-")), target), 6);
+
+  // A member claiming 4 GiB is refused before anything is written (its data stop at 32 MiB,
+  // should they be unpacked after all); one whose data run past its claim keeps no part file.
+  const std::string bomb =
+      lzh_test::Level0("first.txt", "1") +
+      lzh_test::Level0Claiming("bomb.txt", "-lh5-", lzh_test::SpaceBlocks(2), 0xFFFFFFFF, 0);
+  EXPECT_EQ(Extract(Archive("bomb.lzh", bomb), target), 9);
+  const std::string past = lzh_test::Level0Claiming("past.txt", "-lh5-", lzh_test::SpaceBlocks(1),
+                                                    1000, lzh_test::CrcOf(std::string(1000, ' ')));
+  EXPECT_EQ(Extract(Archive("past.lzh", past), target), 4);
+  EXPECT_EQ(EntriesIn(target), 0);
   EXPECT_EQ(Extract(scratch_.path() + "missing.lzh", target), 3);
   char output[4];
   EXPECT_EQ(unlha_(nullptr, "l archive.lzh", output, sizeof output), 2);
