@@ -1,6 +1,5 @@
 #include "console/archive_library.h"
 
-#include "common/text.h"
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
 #include "console/convert.h"
@@ -9,13 +8,32 @@
 
 namespace {
 
-// The system folder, ending in "\".
-std::string SystemFolder() {
-  wchar_t buffer[256] = {};
-  const UINT n = GetSystemDirectoryW(buffer, 256);
-  std::string folder = n > 0 && n < 256 ? WideToSjis(buffer) : std::string();
-  if (common::RightText(1, folder) != "\\") folder += "\\";
-  return folder;
+// Whether a new file can be made in the folder. Asked before the download, which would show the
+// "File Error" box for a folder the trader may not write (the system folder without
+// administrator rights) although the console's own folder would do.
+bool CanCreateFileIn(const std::string& folder) {
+  const std::wstring probe = NewFileBeside(SjisToWide(folder + kUnlhaFileName));
+  if (probe.empty()) return false;
+  DeleteFileW(probe.c_str());
+  return true;
+}
+
+// The library at the path with its entry; null, with nothing left loaded, when the file does not
+// load (an error page, a cut body) or lacks the entry.
+HMODULE LoadWorkingLibrary(const std::string& path, Tconv::UnlhaFunction& entry) {
+  // A file that is no library fails quietly instead of in a box of the system's.
+  DWORD errorMode = 0;
+  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &errorMode);
+  HMODULE module = LoadLibraryW(SjisToWide(path).c_str());
+  SetThreadErrorMode(errorMode, nullptr);
+  entry = module ? reinterpret_cast<Tconv::UnlhaFunction>(
+                       reinterpret_cast<void*>(GetProcAddress(module, "Unlha")))
+                 : nullptr;
+  if (module && !entry) {
+    FreeLibrary(module);
+    module = nullptr;
+  }
+  return module;
 }
 
 }  // namespace
@@ -30,12 +48,29 @@ int Tconv::LoadUnlha() {
 }
 
 void Tconv::EnsureUnlha() {
-  const std::string installed = SystemFolder() + kUnlhaFileName;
-  if (FileExists(installed)) return;
+  // The bare name finds the console's own folder first, so a library there is installed too.
+  const std::string inSystem = SystemFolder + kUnlhaFileName;
+  const std::string beside = ExeFolder + kUnlhaFileName;
+  if (FileExists(inSystem) || FileExists(beside)) return;
+  const std::string target = CanCreateFileIn(SystemFolder) ? inSystem : beside;
   // A failed download saves nothing, so a later run fetches the library again.
-  DownloadFile(installed, SiteRoot() + kUnlhaServerPath);
+  const int fetched = DownloadFile(target, SiteRoot() + kUnlhaServerPath);
   ui::ProcessMessages();
-  if (!UnlhaLoaded) UnlhaLoaded = LoadUnlha() != 0;
+  if (fetched != 0) return;
+  // Whatever else a server answered would stay for good and fail every extraction after.
+  UnlhaFunction entry = nullptr;
+  HMODULE module = LoadWorkingLibrary(target, entry);
+  if (!module) {
+    DeleteFileAt(target);
+    return;
+  }
+  if (UnlhaLoaded) {
+    FreeLibrary(module);
+    return;
+  }
+  UnlhaModule = module;
+  UnlhaEntry = entry;
+  UnlhaLoaded = true;
 }
 
 ArchiverResult Tconv::ExtractLzh(const std::string& archivePath, const std::string& targetFolder) {

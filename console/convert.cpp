@@ -204,6 +204,7 @@ void Tconv::FormCreate() {
   cmdUpDown.SetText("▲");
   SetBounds(compact.left, compact.top, compact.width, compact.height);
   WindowsFolder = GetWindowsFolder();
+  SystemFolder = GetSystemFolder();
   UnlhaLoaded = LoadUnlha() != 0;
   CommandMap.Open(common::kCommandMapName, common::kConsoleMapSize, common::kConsoleMapSize);
   PriceMap.Open(common::kPriceMapName, common::kConsoleMapSize, common::kConsoleMapSize);

@@ -129,10 +129,13 @@ class Tconv : public ui::Form {
                                      DWORD outputSize);
   HMODULE UnlhaModule = nullptr;       // null when the library is not loaded
   UnlhaFunction UnlhaEntry = nullptr;  // null when the library lacks it
+  std::string SystemFolder;            // ends in "\"; where a missing library is fetched to
   // Loads the library by its bare name; 1 when the module loaded (its entry may still be null).
   int LoadUnlha();
-  // Fetches the library into the system folder when it is not there, then loads it when it is
-  // not loaded. A library already in the system folder is left as it is.
+  // Fetches the library when neither the system folder nor ExeFolder holds it: into the system
+  // folder, or into ExeFolder when the system folder cannot be written. The fetched file is
+  // kept only when it loads and has the entry; it is then loaded unless a library already is.
+  // A library already in either folder is left as it is, loaded or not.
   void EnsureUnlha();
   // Unpacks the archive into the folder (which ends in ""): 0, kArchiveMissing without calling
   // the library, kArchiverUnavailable when it is not loaded, or the library's own code.

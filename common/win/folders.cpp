@@ -31,6 +31,12 @@ std::string GetWindowsFolder() {
   return common::WithTrailingBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
 }
 
+std::string GetSystemFolder() {
+  wchar_t buffer[256] = {};
+  const UINT n = GetSystemDirectoryW(buffer, 256);
+  return common::WithTrailingBackslash(n > 0 && n < 256 ? WideToSjis(buffer) : std::string());
+}
+
 bool EnsureFolder(const std::string& path) {
   std::wstring folder = SjisToWide(path);
   while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();

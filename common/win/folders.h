@@ -11,5 +11,7 @@ std::string GetExeFolder();
 bool ExeFolderFitsShiftJis();
 // The Windows folder, ending in "\".
 std::string GetWindowsFolder();
+// The system folder, ending in "\".
+std::string GetSystemFolder();
 // Creates the folder with every missing parent; true when it exists afterwards.
 bool EnsureFolder(const std::string& path);

@@ -1,6 +1,6 @@
 // The console's use of the archiver library: the command it issues, its results without an
-// archive or a library, the library fetched into the system folder and loaded, and freed with
-// the main window.
+// archive or a library, the library fetched into the system folder (or beside the console when
+// that cannot be written), kept only when it works, loaded, and freed with the main window.
 #include "console/archive_library.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/win/codepage.h"
+#include "common/win/folders.h"
 #include "tests/native/unlha32/lzh_test_archives.h"
 #include "tests/windows/config/test_files.h"
 #include "tests/windows/console/console_fixture.h"
@@ -90,6 +91,52 @@ TEST_F(ArchiveLibraryTest, AFailedFetchSavesNothingAndAPresentFileIsLeftAlone) {
   conv->EnsureUnlha();
   EXPECT_EQ(FileBytes(SystemLibraryPath()), "not a library");
   EXPECT_FALSE(conv->UnlhaLoaded);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ArchiveLibraryTest, AFetchedFileThatIsNoWorkingLibraryIsRemovedAndFetchedAgain) {
+  // Both answered with success: an empty body, and a library without the entry.
+  for (const char* root : {"empty/", "entryless/"}) {
+    SCOPED_TRACE(root);
+    WebSiteOverride served({.root = SiteRoot() + root});
+    conv->EnsureUnlha();
+    EXPECT_FALSE(FileExists(SystemLibraryPath()));
+    EXPECT_FALSE(conv->UnlhaLoaded);
+    EXPECT_EQ(GetModuleHandleW(SjisToWide(kUnlhaFileName).c_str()), nullptr);
+    EXPECT_EQ(conv->ExtractLzh(archive_, target_), kArchiverUnavailable);
+  }
+  // The next extraction fetches it again.
+  conv->EnsureUnlha();
+  ASSERT_TRUE(conv->UnlhaLoaded);
+  EXPECT_EQ(conv->ExtractLzh(archive_, target_), 0);
+  EXPECT_EQ(FileBytes(target_ + "a.txt"), "hello world\n");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ArchiveLibraryTest, WithTheSystemFolderUnwritableTheLibraryGoesBesideTheConsole) {
+  // A file where the folder should be: nothing can be made in it, as in a system folder that a
+  // trader without administrator rights may not write.
+  conv->SystemFolder = scratch_.File("system32", "not a folder") + "\\";
+  conv->ExeFolder = scratch_.Folder("program") + "\\";
+  const std::string beside = conv->ExeFolder + kUnlhaFileName;
+  conv->EnsureUnlha();
+  EXPECT_TRUE(messages.empty());  // no "File Error" for the system folder
+  EXPECT_TRUE(FileExists(beside));
+  ASSERT_TRUE(conv->UnlhaLoaded);
+  EXPECT_EQ(conv->ExtractLzh(archive_, target_), 0);
+  EXPECT_EQ(FileBytes(target_ + "a.txt"), "hello world\n");
+
+  // There it counts as installed: not fetched again, neither over itself nor into the system
+  // folder once that can be written.
+  {
+    WebSiteOverride served({.root = SiteRoot() + "empty/"});
+    conv->EnsureUnlha();
+  }
+  conv->SystemFolder = GetSystemFolder();
+  conv->EnsureUnlha();
+  EXPECT_FALSE(FileExists(SystemLibraryPath()));
+  EXPECT_GT(FileBytes(beside).size(), 0u);
+  EXPECT_EQ(conv->ExtractLzh(archive_, target_), 0);
   EXPECT_TRUE(messages.empty());
 }
 
