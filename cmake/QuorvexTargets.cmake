@@ -56,7 +56,8 @@ function(qx_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
 
-# A GUI program with the version resource and the manifest (common controls 6, DPI aware).
+# A GUI program with the version resource and the manifest (common controls 6, DPI aware, run
+# with the rights of the user who starts it).
 # VERSION is the dotted file version, e.g. 1.0.8.0.
 function(qx_version_resource target version description)
   string(REPLACE "." "," version_commas ${version})
@@ -64,9 +65,12 @@ function(qx_version_resource target version description)
   set(QX_FILE_VERSION_COMMAS ${version_commas})
   set(QX_DESCRIPTION ${description})
   set(QX_MANIFEST ${PROJECT_SOURCE_DIR}/common/win/app.manifest)
-  configure_file(${PROJECT_SOURCE_DIR}/common/win/version.rc.in
-                 ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
-  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/common/win/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  # The resource compiler reads the manifest through the .rc file, which the build does not
+  # scan: without this a changed manifest would not reach the programs until a clean build.
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${QX_MANIFEST})
 endfunction()
 
 # qx_copy_beside(TARGET [FOLDER sub] built...): copies the files of the built targets
