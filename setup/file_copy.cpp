@@ -7,10 +7,17 @@
 
 namespace {
 
+// The copy keeps the source's attributes: a package unpacked from read-only media would be
+// installed read-only, and the next set-up could not replace it.
+void ClearReadOnly(const wchar_t* path) {
+  const DWORD attributes = GetFileAttributesW(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesW(path, attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
 // The copy's bytes onto the disk before it takes the old file's place: the rename alone is
 // written through, and a power cut right after it must not leave a library of zeros where the
-// old one was. A copy that keeps the source's read-only mark cannot be opened for this and
-// goes as it is.
+// old one was.
 void FlushToDisk(const wchar_t* path) {
   HANDLE file =
       CreateFileW(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -37,6 +44,7 @@ bool CopyReplacing(const std::string& source, const std::string& target) {
     RemoveTemporary(temp.c_str());
     return false;
   }
+  ClearReadOnly(temp.c_str());
   FlushToDisk(temp.c_str());
   if (!ReplaceFileBy(temp, to)) {
     RemoveTemporary(temp.c_str());

@@ -253,6 +253,31 @@ TEST_F(InstallRunTest, ReportThatCannotBeWrittenIsNotShown) {
   EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
 }
 
+TEST_F(InstallRunTest, ReadOnlySourceIsInstalledWritableAndReplacedByTheNextRun) {
+  const std::string data = MakeDataFolder(Install(), "O1");
+  ShipPackage();
+  const std::wstring source = SjisToWide(Package() + "PelmoraStd108.dll");
+  SetFileAttributesW(source.c_str(), FILE_ATTRIBUTE_READONLY);
+  const std::string target = data + "MQL4\\Libraries\\PelmoraStd108.dll";
+  {
+    FakeTerminal terminal(Install());
+    PressStart();
+  }
+  EXPECT_EQ(ReadAll(target), "new library");
+  EXPECT_EQ(GetFileAttributesW(SjisToWide(target).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+
+  SetFileAttributesW(source.c_str(), FILE_ATTRIBUTE_NORMAL);
+  scratch.File("pkg\\PelmoraStd108.dll", "newer library");
+  SetFileAttributesW(source.c_str(), FILE_ATTRIBUTE_READONLY);
+  {
+    FakeTerminal terminal(Install());
+    PressStart();
+  }
+  EXPECT_EQ(ReadAll(target), "newer library");
+  EXPECT_NE(ReadAll(Report()).find("PelmoraStd108.dll\r\n"), std::string::npos);
+  EXPECT_EQ(ReadAll(Report()).find("＜コピーできませんでした＞"), std::string::npos);
+}
+
 TEST_F(InstallRunTest, ConfigurationAskedOnlyWhenTheConsoleNamesAnotherTerminal) {
   ShipPackage();
   MakeDataFolder(Install(), "C1");
