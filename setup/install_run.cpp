@@ -90,14 +90,21 @@ bool TForm1::InstallRun() {
   if (Ask(setup::kRestartTerminal, MB_YESNO) != IDYES) return Stop(setup::kStopped);
   if (!CloseTerminal()) return Stop(setup::kTerminalStillRunning);
 
-  const setup::SetupReport report = CopySetupFiles();
-  if (FileExists(TerminalExePath)) StartProgram(TerminalExePath, "");
+  setup::SetupReport report = CopySetupFiles();
+  // The terminal was closed by this run: one that does not run again is the trader's to start.
+  if (!FileExists(TerminalExePath) || !StartProgram(TerminalExePath, ""))
+    report.AddTerminalNotStarted(TerminalExePath);
   const std::string reportPath = ExeFolder + setup::kSetupReportFileName;
-  // A report that could not be written is not shown: the file would still hold an earlier
-  // run's report, which names files this run may not have copied.
-  if (WriteTextFile(report.Text(), reportPath)) ShowReport(reportPath);
+  // A report that could not be written is not opened: the file would still hold an earlier
+  // run's report, which names files this run may not have copied. Its text comes in a box.
+  if (WriteTextFile(report.Text(), reportPath))
+    ShowReport(reportPath);
+  else
+    Ask(setup::ReportMessage(report.MessageText()), MB_OK);
   if (FileExists(ExeFolder + common::kIniFileName)) ConfigureTerminalPath();
-  return Ask(setup::kFinished, MB_YESNO) == IDYES;
+  const setup::SetupMessage& closing =
+      report.TerminalStarted() ? setup::kFinished : setup::kFinishedTerminalNotStarted;
+  return Ask(closing, MB_YESNO) == IDYES;
 }
 
 bool TForm1::CloseTerminal() {

@@ -8,6 +8,10 @@ SetupMessage VersionRefused(const std::string& versionName) {
           kCannotSetUpCaption};
 }
 
+SetupMessage ReportMessage(const std::string& reportText) {
+  return {reportText, "セットアップしたファイル"};
+}
+
 SetupMessage OverwriteQuestion(const std::string& fileName) {
   return {"「" + fileName + "」コピー先に存在しています\n上書きしてもいいですか？",
           "上書きの確認！"};

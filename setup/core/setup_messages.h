@@ -13,6 +13,7 @@ struct SetupMessage {
 inline constexpr char kStopCaption[] = "セットアップ中止";
 inline constexpr char kNotRunningCaption[] = "「メタトレーダー4」が未起動";
 inline constexpr char kCannotSetUpCaption[] = "セットアップ不可";
+inline constexpr char kFinishedCaption[] = "セットアップ終了しますか？";
 
 inline const SetupMessage kNeedPsapi = {
     "このSetupを実行するには「psapi.dll」が必要です！\nネット上からダウンロードされて下さい",
@@ -46,12 +47,21 @@ inline const SetupMessage kTerminalStillRunning = {
     kStopCaption};
 inline const SetupMessage kFinished = {
     "セットアップは終了しました\nこのセットアップ（SetupQuorvex）を終了しますか？",
-    "セットアップ終了しますか？"};
+    kFinishedCaption};
+// The closing question when the terminal did not start again: nothing claims success, and the
+// trader knows to start it.
+inline const SetupMessage kFinishedTerminalNotStarted = {
+    "セットアップの作業は終わりましたが\nメタトレーダー４を再起動できませんでした\n手動でMT4を起動"
+    "して下さい\nこのセットアップ（SetupQuorvex）を終了しますか？",
+    kFinishedCaption};
 inline const SetupMessage kRecordTerminal = {
     "「QuorvexPro」の設定ファイル「TradeQuorvexPro.ini」に\nこのMT4を使用するファルダーに設定します"
     "か？",
     "QuorvexProの設定ファイル"};
 
+// The report in a box, when its file cannot be written: the trader still learns which files
+// were not installed. Captioned as the file would have been named.
+SetupMessage ReportMessage(const std::string& reportText);
 // The refusal of a Windows version, naming it.
 SetupMessage VersionRefused(const std::string& versionName);
 // The question before a file of the data folder is overwritten.

@@ -24,9 +24,24 @@ void SetupReport::AddNotCopied(const std::string& fileName) {
   ++notCopied_;
 }
 
+void SetupReport::AddTerminalNotStarted(const std::string& terminalPath) {
+  terminalLine_ = "\r\n\r\n  メタトレーダー４「" + terminalPath + "」を再起動できませんでした！";
+}
+
+std::string SetupReport::Summary() const {
+  const std::string copies =
+      lines_.empty() ? kNothingCopied : lines_ + (notCopied_ > 0 ? kSomeNotCopied : kAllCopied);
+  return copies + terminalLine_;
+}
+
 std::string SetupReport::Text() const {
-  if (lines_.empty()) return kNothingCopied;
-  return lines_ + (notCopied_ > 0 ? kSomeNotCopied : kAllCopied) + kCloseNotepad;
+  return lines_.empty() ? Summary() : Summary() + kCloseNotepad;
+}
+
+std::string SetupReport::MessageText() const {
+  // The summary always holds a closing text, so there is something after the line breaks.
+  const std::string text = Summary();
+  return text.substr(text.find_first_not_of("\r\n"));
 }
 
 }  // namespace setup

@@ -35,6 +35,36 @@ TEST(SetupReport, ClosingTextSaysWhatHappened) {
   EXPECT_EQ(none.Text().find("セットアップされコピーされした"), std::string::npos);
 }
 
+TEST(SetupReport, TerminalNotStartedAgainIsNamedAfterTheFiles) {
+  SetupReport report;
+  EXPECT_TRUE(report.TerminalStarted());
+  report.AddCopied("PelmorarStd.ex4");
+  report.AddTerminalNotStarted("C:\\MT4 表\\terminal.exe");
+  EXPECT_FALSE(report.TerminalStarted());
+  EXPECT_EQ(report.Text(),
+            "PelmorarStd.ex4\r\n"
+            "\r\n\r\n  以上のファイルがセットアップされコピーされした！"
+            "\r\n\r\n  メタトレーダー４「C:\\MT4 表\\terminal.exe」を再起動できませんでした！"
+            "\r\n\r\n  ご確認後このメモ帳は閉じて下さい！");
+  SetupReport none;
+  none.AddTerminalNotStarted("C:\\MT4\\terminal.exe");
+  EXPECT_EQ(none.Text(),
+            "\r\n\r\n  セットアップコピーは行われませんでした！"
+            "\r\n\r\n  メタトレーダー４「C:\\MT4\\terminal.exe」を再起動できませんでした！");
+}
+
+TEST(SetupReport, MessageTextIsTheReportWithoutNotepad) {
+  SetupReport partly;
+  partly.AddNotCopied("PelmoraStd108.dll");
+  partly.AddCopied("PelmorarStd.ex4");
+  EXPECT_EQ(partly.MessageText(),
+            "PelmoraStd108.dll  ＜コピーできませんでした＞\r\nPelmorarStd.ex4\r\n"
+            "\r\n\r\n  コピーできなかったファイルがあります！\r\n"
+            "  そのファイルは手動でセットアップして下さい");
+  // Nothing copied: the closing text alone, without the blank lines in front of it.
+  EXPECT_EQ(SetupReport().MessageText(), "  セットアップコピーは行われませんでした！");
+}
+
 TEST(SetupReport, TextsAreShiftJis) {
   // Twenty double-byte characters after the blank lines; "セ" is 83 5A.
   const std::string text = SetupReport().Text();

@@ -238,9 +238,9 @@ TEST_F(InstallRunTest, RefusedHeldReadOnlyAndFolderlessFilesKeepTheOldAndAreRepo
   EXPECT_EQ(started.size(), 2u);
 }
 
-TEST_F(InstallRunTest, ReportThatCannotBeWrittenIsNotShown) {
+TEST_F(InstallRunTest, ReportThatCannotBeWrittenComesInABoxInsteadOfTheOldFile) {
   FakeTerminal terminal(Install());
-  MakeDataFolder(Install(), "R1");
+  MakeDataFolder(Install(), "R1", false);  // no Include folder: the include file is not copied
   ShipPackage();
   const std::string stale = scratch.File("pkg\\セットアップしたファイル.txt", "an earlier run");
   HANDLE holder = CreateFileW(SjisToWide(stale).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -251,6 +251,58 @@ TEST_F(InstallRunTest, ReportThatCannotBeWrittenIsNotShown) {
   EXPECT_EQ(ReadAll(stale), "an earlier run");
   ASSERT_EQ(started.size(), 1u);  // the terminal again, but no Notepad
   EXPECT_EQ(started[0].path, Install() + "\\terminal.exe");
+
+  // The report's lines in a box of the run's kind, just before the closing question.
+  ASSERT_GE(messages.size(), 2u);
+  const ShownMessage& box = messages[messages.size() - 2];
+  EXPECT_EQ(box.caption, "セットアップしたファイル");
+  EXPECT_EQ(box.owner, form().Handle());
+  EXPECT_EQ(box.flags, static_cast<UINT>(MB_OK | kBoxFlags));
+  for (const char* line : {"PelmorarStd.ex4\r\n", "PelmoraStd108.dll\r\n",
+                           "PelmorarLib.mqh  ＜コピーできませんでした＞\r\n",
+                           "  コピーできなかったファイルがあります！"})
+    EXPECT_NE(box.text.find(line), std::string::npos) << line;
+  EXPECT_EQ(box.text.find("メモ帳"), std::string::npos);  // there is none to close
+  EXPECT_EQ(messages.back().caption, "セットアップ終了しますか？");
+}
+
+TEST_F(InstallRunTest, TerminalThatDoesNotStartAgainIsReportedAndNoSuccessClaimed) {
+  const std::string data = MakeDataFolder(Install(), "T1");
+  ShipPackage();
+  scratch.File("appdata\\MetaQuotes\\Terminal\\T1\\MQL4\\Experts\\PelmorarStd.ex4", "old expert");
+  const std::string exe = Install() + "\\terminal.exe";
+  // The terminal is really started again, from a program file that by then may be no program.
+  start = [&](const StartedProgram& p) {
+    return p.path == exe ? RealSeams().startProgram(p.path, p.commandLine) : true;
+  };
+  // The overwrite question comes after the terminal has ended: its program file is changed then.
+  const auto runChangingTheProgramFile = [&](const std::function<void()>& change) {
+    FakeTerminal terminal(Install());
+    ASSERT_TRUE(terminal.Running());
+    answer = [&](const ShownMessage& m) {
+      if (m.caption == "上書きの確認！" && !terminal.Running()) change();
+      return (m.flags & MB_YESNO) == MB_YESNO ? IDYES : IDOK;
+    };
+    PressStart();
+    answer = nullptr;
+  };
+  const auto expectReported = [&] {
+    const std::string report = ReadAll(Report());
+    EXPECT_NE(report.find("\r\n\r\n  メタトレーダー４「" + exe + "」を再起動できませんでした！"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(ReadAll(data + "MQL4\\Experts\\PelmorarStd.ex4"),
+              "new expert");  // copied all the same
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().caption, "セットアップ終了しますか？");
+    EXPECT_EQ(messages.back().text.find("セットアップは終了しました"), std::string::npos);
+    EXPECT_NE(messages.back().text.find("手動でMT4を起動して下さい"), std::string::npos);
+  };
+
+  runChangingTheProgramFile([&] { scratch.File("install\\terminal.exe", "not a program"); });
+  expectReported();
+  runChangingTheProgramFile([&] { DeleteFileAt(exe); });
+  expectReported();
 }
 
 TEST_F(InstallRunTest, ReadOnlySourceIsInstalledWritableAndReplacedByTheNextRun) {

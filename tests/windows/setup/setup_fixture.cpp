@@ -83,7 +83,7 @@ void SetupTest::SetUp() {
       .startProgram =
           [this](const std::string& path, const std::string& commandLine) {
             started.push_back({path, commandLine});
-            return true;
+            return start ? start(started.back()) : true;
           },
   });
   window_ = std::make_unique<TForm1>();

@@ -69,6 +69,8 @@ class SetupTest : public ::testing::Test {
   std::vector<StartedProgram> started;
   // The button each box is answered with; by default Yes to questions and OK to the rest.
   std::function<int(const ShownMessage&)> answer;
+  // What a program start gives; by default it succeeds and nothing is started.
+  std::function<bool(const StartedProgram&)> start;
 
  private:
   std::unique_ptr<SeamOverride> seams_;
