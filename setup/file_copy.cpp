@@ -7,14 +7,6 @@
 
 namespace {
 
-// The copy keeps the source's attributes: a package unpacked from read-only media would be
-// installed read-only, and the next set-up could not replace it.
-void ClearReadOnly(const wchar_t* path) {
-  const DWORD attributes = GetFileAttributesW(path);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesW(path, attributes & ~FILE_ATTRIBUTE_READONLY);
-}
-
 // The copy's bytes onto the disk before it takes the old file's place: the rename alone is
 // written through, and a power cut right after it must not leave a library of zeros where the
 // old one was.
@@ -44,7 +36,9 @@ bool CopyReplacing(const std::string& source, const std::string& target) {
     RemoveTemporary(temp.c_str());
     return false;
   }
-  ClearReadOnly(temp.c_str());
+  // The copy keeps the source's attributes: a package unpacked from read-only media would be
+  // installed read-only, and the next set-up could not replace it.
+  ClearReadOnly(temp);
   FlushToDisk(temp.c_str());
   if (!ReplaceFileBy(temp, to)) {
     RemoveTemporary(temp.c_str());

@@ -30,11 +30,15 @@ bool FolderExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+void ClearReadOnly(const std::wstring& path) {
+  const DWORD a = GetFileAttributesW(path.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
+    SetFileAttributesW(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+}
+
 bool DeleteFileAt(const std::string& path) {
   const std::wstring w = SjisToWide(path);
-  const DWORD a = GetFileAttributesW(w.c_str());
-  if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
-    SetFileAttributesW(w.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+  ClearReadOnly(w);
   return DeleteFileW(w.c_str()) != 0;
 }
 

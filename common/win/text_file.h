@@ -9,7 +9,9 @@ inline constexpr char kFileErrorCaption[] = "File Error";
 
 bool FileExists(const std::string& path);    // a file, not a folder
 bool FolderExists(const std::string& path);  // a folder
-bool DeleteFileAt(const std::string& path);
+bool DeleteFileAt(const std::string& path);  // a read-only file too
+// Takes the read-only mark off a file that carries it.
+void ClearReadOnly(const std::wstring& path);
 
 // The whole content, every byte; false when the file cannot be opened or read (nothing shown).
 bool ReadFileBytes(const std::string& path, std::string& bytes);
