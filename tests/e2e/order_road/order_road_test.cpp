@@ -15,13 +15,22 @@ using namespace common;
 namespace {
 
 using e2e::FindChild;
-using e2e::FindMessageBox;
 using e2e::WaitFor;
 using e2e::WindowText;
 
-// The text a message box shows.
+// An edit box of the window shows the text.
 bool ShowsText(HWND window, const std::wstring& text) {
   return FindChild(window, L"Edit", text) != nullptr;
+}
+
+// Waits for the console's next look at the maps: each look shows the stand-in's moving price
+// anew. A read the console did not answer in time is no change.
+bool WaitForNextLook(HWND priceBox) {
+  std::wstring before;
+  return WaitFor([&] { return !(before = WindowText(priceBox)).empty(); }) && WaitFor([&] {
+           const std::wstring now = WindowText(priceBox);
+           return !now.empty() && now != before;
+         });
 }
 
 TEST(OrderRoad, BuyReachesTheTerminalAndItsCountRefusesASell) {
@@ -51,8 +60,11 @@ TEST(OrderRoad, BuyReachesTheTerminalAndItsCountRefusesASell) {
   EXPECT_FALSE(command.Created()) << "the console did not create the command map";
 
   // The console shows the stand-in's price and no pending command.
-  EXPECT_TRUE(WaitFor([&] {
-    return FindChild(main, L"Edit", [](const std::wstring& t) { return t.rfind(L"150.", 0) == 0; });
+  HWND price = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    price =
+        FindChild(main, L"Edit", [](const std::wstring& t) { return t.rfind(L"150.", 0) == 0; });
+    return price != nullptr;
   })) << "no price shown";
   EXPECT_TRUE(WaitFor([&] { return ShowsText(main, L"Nothing"); }));
 
@@ -68,17 +80,18 @@ TEST(OrderRoad, BuyReachesTheTerminalAndItsCountRefusesASell) {
   EXPECT_TRUE(
       WaitFor([&] { return info.ReadText(kConsoleTextMax) == "PelmorarInfo\r\nHitCount=1\r\n"; }));
   EXPECT_TRUE(WaitFor([&] { return ShowsText(main, L"Nothing"); }));
-  Sleep(1500);  // one more tick of the console takes the count
+  ASSERT_TRUE(WaitForNextLook(price)) << "the console took no count";
 
   PostMessageW(sell, BM_CLICK, 0, 0);
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(console.Id())) != nullptr; }))
-      << "SELL was not refused";
-  EXPECT_TRUE(FindChild(box, L"Static", L"両建てしないで下さい！！"));
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitFor([&] { return FindMessageBox(console.Id()) == nullptr; }));
-  Sleep(600);
+  const e2e::BoxWait refusal = e2e::WaitForMessageBox(console.Id(), L"両建てしないで下さい！！");
+  ASSERT_NE(refusal.box, nullptr) << "SELL was not refused; seen:\n" << refusal.seen;
+  EXPECT_EQ(e2e::MessageBoxTexts(refusal.box).caption, L"トレードQuorvex");
+  ASSERT_TRUE(e2e::AnswerMessageBox(refusal.box, IDOK));
+  // A command the refused SELL wrote would be in the map once the console is done with the
+  // click, or in the log once the stand-in has finished the tick that took it.
+  ASSERT_TRUE(e2e::Settle(main));
   EXPECT_EQ(command.ReadText(kConsoleTextMax), "");
+  ASSERT_TRUE(e2e::Settle(terminalWindow));
   EXPECT_EQ(e2e::ReadBytes(log), "Buy_1.0\r\n");
 
   PostMessageW(terminalWindow, WM_CLOSE, 0, 0);

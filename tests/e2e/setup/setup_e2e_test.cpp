@@ -69,24 +69,16 @@ std::vector<DWORD> TerminalProcesses() {
   return ids;
 }
 
-struct Answered {
-  std::wstring caption;
-  std::wstring text;
-};
-
 // Answers every message box of the process until it ends: Yes to each question, OK to the rest.
-std::vector<Answered> AnswerUntilExit(const e2e::Program& program, DWORD ms) {
-  std::vector<Answered> answered;
+std::vector<e2e::BoxTexts> AnswerUntilExit(const e2e::Program& program, DWORD ms) {
+  std::vector<e2e::BoxTexts> answered;
   const ULONGLONG end = GetTickCount64() + ms;
   while (program.WaitExit(100) == 999 && GetTickCount64() < end) {
     HWND dialog = e2e::FindMessageBox(program.Id());
     if (!dialog) continue;
-    HWND text = e2e::FindChild(dialog, L"Static", [](const std::wstring& t) { return !t.empty(); });
-    answered.push_back({e2e::WindowText(dialog), text ? e2e::WindowText(text) : L""});
-    HWND yes = GetDlgItem(dialog, IDYES);
-    PostMessageW(yes ? yes : GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    answered.push_back(e2e::MessageBoxTexts(dialog));
     // The next box may come at once: this one must be gone before it is looked for.
-    e2e::WaitFor([&] { return !IsWindow(dialog); }, 5000);
+    e2e::AnswerMessageBox(dialog, GetDlgItem(dialog, IDYES) ? IDYES : IDOK, 5000);
   }
   return answered;
 }
@@ -165,11 +157,11 @@ TEST_F(SetupEndToEnd, InstallsIntoTheRunningTerminalAndStartsItAgain) {
   HWND start = e2e::FindChild(window, L"Button", L"START");
   ASSERT_NE(start, nullptr);
   PostMessageW(start, BM_CLICK, 0, 0);
-  const std::vector<Answered> answered = AnswerUntilExit(setup, 60000);
+  const std::vector<e2e::BoxTexts> answered = AnswerUntilExit(setup, 60000);
   EXPECT_EQ(setup.WaitExit(5000), 0u);
   std::vector<std::wstring> captions;
   captions.reserve(answered.size());
-  for (const Answered& a : answered) captions.push_back(a.caption);
+  for (const e2e::BoxTexts& a : answered) captions.push_back(a.caption);
   EXPECT_EQ(captions, (std::vector<std::wstring>{L"準備ＯＫ？", L"メタトレーダー４再起動？",
                                                  L"QuorvexProの設定ファイル",
                                                  L"セットアップ終了しますか？"}));

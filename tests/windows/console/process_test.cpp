@@ -21,32 +21,12 @@ std::wstring BuiltProgram() {
   return path;
 }
 
-HANDLE Start(const std::wstring& program) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &si, &pi))
-    return nullptr;
-  CloseHandle(pi.hThread);
-  return pi.hProcess;
-}
-
 // Exit code, or STILL_ACTIVE when the process did not end in time.
 DWORD WaitExit(HANDLE process, DWORD ms) {
   WaitForSingleObject(process, ms);
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(process, &code);
   return code;
-}
-
-bool WaitForFile(const std::wstring& path, DWORD ms) {
-  for (DWORD waited = 0; waited < ms; waited += 100) {
-    if (FileExists(WideToSjis(path))) return true;
-    Sleep(100);
-  }
-  return false;
 }
 
 class RunningConsole {
@@ -56,7 +36,7 @@ class RunningConsole {
     CopyFileW(BuiltProgram().c_str(), program_.c_str(), FALSE);
     // Only the page this console writes may count as its start.
     DeleteFileAt(WideToSjis(marker_));
-    process_ = Start(program_);
+    process_ = e2e::Launch(program_);
   }
   // Ends a console the test left running, and waits for it so that its folder can go.
   ~RunningConsole() {
@@ -67,7 +47,9 @@ class RunningConsole {
     }
     CloseHandle(process_);
   }
-  bool Started() { return process_ && WaitForFile(marker_, 30000); }
+  bool Started() {
+    return process_ && e2e::WaitFor([this] { return FileExists(WideToSjis(marker_)); }, 30000);
+  }
   // Removing the marker page is the console's own signal to close.
   DWORD Stop() {
     DeleteFileW(marker_.c_str());
@@ -89,7 +71,7 @@ TEST(ConsoleProcess, SecondStartOfTheSameFileEndsWithCodeOne) {
   RunningConsole first(SjisToWide(firstFolder.path()));
   ASSERT_TRUE(first.Started());
 
-  HANDLE second = Start(first.Program());
+  HANDLE second = e2e::Launch(first.Program());
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(WaitExit(second, 20000), 1u);
   CloseHandle(second);
@@ -112,14 +94,10 @@ TEST(ConsoleProcess, FolderWithoutAShiftJisFormIsNamedAndTheConsoleEnds) {
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
   RunningConsole console(folder);
   ASSERT_NE(console.Process(), nullptr);
-  HWND box = nullptr;
-  for (int waited = 0; waited < 30000 && !box; waited += 100) {
-    box = e2e::FindMessageBox(GetProcessId(console.Process()));
-    if (!box) Sleep(100);
-  }
-  ASSERT_NE(box, nullptr);
-  EXPECT_NE(e2e::FindChild(box, L"Static", SjisToWide(kFolderNotShiftJisText)), nullptr);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  const e2e::BoxWait box = e2e::WaitForMessageBox(GetProcessId(console.Process()),
+                                                  SjisToWide(kFolderNotShiftJisText), 30000);
+  ASSERT_NE(box.box, nullptr) << box.seen;
+  EXPECT_TRUE(e2e::AnswerMessageBox(box.box, IDOK));
   EXPECT_EQ(WaitExit(console.Process(), 10000), 1u);
   EXPECT_FALSE(FileExists(WideToSjis(folder + L"TradeQuorvex.htm")));
 }
