@@ -34,12 +34,13 @@ inline HANDLE Launch(const std::wstring& path, const std::wstring& folder = {}) 
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   // The program inherits the proxy; the test itself keeps what it had.
-  wchar_t saved[1024] = {};
-  const bool hadProxy = GetEnvironmentVariableW(L"http_proxy", saved, 1024) > 0;
+  const DWORD length = GetEnvironmentVariableW(L"http_proxy", nullptr, 0);
+  std::wstring saved(length, L'\0');
+  GetEnvironmentVariableW(L"http_proxy", saved.data(), length);
   SetEnvironmentVariableW(L"http_proxy", kRefusingProxy);
   const BOOL started = CreateProcessW(path.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                       folder.empty() ? nullptr : folder.c_str(), &si, &pi);
-  SetEnvironmentVariableW(L"http_proxy", hadProxy ? saved : nullptr);
+  SetEnvironmentVariableW(L"http_proxy", length ? saved.c_str() : nullptr);
   if (!started) return nullptr;
   CloseHandle(pi.hThread);
   return pi.hProcess;
