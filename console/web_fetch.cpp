@@ -17,6 +17,20 @@
 namespace {
 
 constexpr DWORD kChunkSize = 1024;
+// Neither a list nor a download is ever taken from the system's cache, nor left in it: the
+// update archive has one address for every version, and a stale copy would bring back the old.
+constexpr DWORD kFromServerOnly = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+
+// What a body may cost: past the deadline (a tick count) or beyond maxBytes the read fails as a
+// body cut short does.
+struct BodyLimits {
+  ULONGLONG deadline;
+  uint64_t maxBytes;
+};
+
+BodyLimits LimitsFor(DWORD deadlineMs, uint64_t maxBytes) {
+  return {GetTickCount64() + deadlineMs, maxBytes};
+}
 
 WebSite& Site() {
   static WebSite site;
@@ -101,19 +115,29 @@ class HttpGet {
   }
 
   // Hands the body to `take` in chunks of up to kChunkSize bytes, with room for a NUL after
-  // them. True when all of it came: every read succeeded, `take` took every chunk, and as many
-  // bytes arrived as the server announced (when it did).
-  bool ReadBody(const std::function<bool(char* chunk, DWORD size)>& take) {
+  // them. True when all of it came within the limits: every read succeeded, `take` took every
+  // chunk, and as many bytes arrived as the server announced (when it did).
+  bool ReadBody(const BodyLimits& limits,
+                const std::function<bool(char* chunk, DWORD size)>& take) {
     uint64_t announced = 0;
     const bool lengthKnown = ContentLength(announced);
+    if (lengthKnown && announced > limits.maxBytes) return false;
     char chunk[kChunkSize + 1];
     uint64_t total = 0;
     for (;;) {
+      if (GetTickCount64() > limits.deadline) return false;
+      // Only what has come is read: a read asked for a whole chunk could wait for each of its
+      // bytes, and a server that trickles them would never meet the deadline. Each wait for
+      // the next bytes ends with the receive time-out.
+      DWORD available = 0;
+      if (!InternetQueryDataAvailable(request_, &available, 0, 0)) return false;
+      if (available == 0) break;
       DWORD got = 0;
-      if (!InternetReadFile(request_, chunk, kChunkSize, &got)) return false;
+      if (!InternetReadFile(request_, chunk, available < kChunkSize ? available : kChunkSize, &got))
+        return false;
       if (got == 0) break;
-      if (!take(chunk, got)) return false;
       total += got;
+      if (total > limits.maxBytes || !take(chunk, got)) return false;
     }
     return !lengthKnown || total == announced;
   }
@@ -223,14 +247,15 @@ bool IsSiteReachable() {
 }
 
 std::string HttpGetText(const std::string& url, const std::string& agent) {
+  const BodyLimits limits = LimitsFor(CurrentWebSite().listDeadlineMs, kServerListLimit);
   std::string text;
   {
     HttpGet get(agent);
     ui::ProcessMessages();
-    if (get.Send(url, INTERNET_FLAG_RELOAD) && get.Succeeded()) {
+    if (get.Send(url, kFromServerOnly) && get.Succeeded()) {
       std::string body;
       // A body cut short is no list: the caller would take its last line for the whole.
-      const bool whole = get.ReadBody([&body](char* chunk, DWORD size) {
+      const bool whole = get.ReadBody(limits, [&body](char* chunk, DWORD size) {
         chunk[size] = '\0';
         body += chunk;
         ui::ProcessMessages();
@@ -244,15 +269,16 @@ std::string HttpGetText(const std::string& url, const std::string& agent) {
 }
 
 int DownloadFile(const std::string& targetPath, const std::string& url) {
+  const BodyLimits limits = LimitsFor(CurrentWebSite().downloadDeadlineMs, UINT64_MAX);
   HttpGet get(kDownloadAgent);
-  if (!get.Send(url, 0) || !get.Succeeded()) return -1;
+  if (!get.Send(url, kFromServerOnly) || !get.Succeeded()) return -1;
   uint64_t announced = 0;
   DownloadBar bar(get.ContentLength(announced) ? announced : 0);
 
   EnsureFolder(common::PathPiece(1, "\\", targetPath));
   PartFile file(targetPath);
   bool written = file.Opened();
-  const bool whole = written && get.ReadBody([&](char* chunk, DWORD size) {
+  const bool whole = written && get.ReadBody(limits, [&](char* chunk, DWORD size) {
     written = file.Write(chunk, size);
     if (written) bar.Advance(size);
     return written;

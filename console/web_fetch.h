@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 #include "console/core/site_root.h"
@@ -14,14 +15,20 @@ inline constexpr char kProbeAgent[] = "VQuorvexStd";          // IsSiteReachable
 inline constexpr char kServerListAgent[] = "VQuorvexStdGet";  // Revision.txt and News.txt
 inline constexpr char kDownloadAgent[] = "PlodaQuorvexGet";   // Version.txt and every download
 
-// Where the server is and how long a call may wait for it. The system's own limits stay where
-// they are shorter. Tests point the root at their own server.
+// Where the server is and how long a call may wait for it. The system's own limits on each
+// wait stay where they are shorter; the deadlines bound a whole fetch, however slowly the
+// server trickles its answer. Tests point the root at their own server and shorten the limits.
 struct WebSite {
   std::string root = console::kSiteRoot;
   DWORD connectTimeoutMs = 15000;
   DWORD sendTimeoutMs = 30000;
   DWORD receiveTimeoutMs = 30000;
+  DWORD listDeadlineMs = 60000;       // HttpGetText
+  DWORD downloadDeadlineMs = 600000;  // DownloadFile
 };
+
+// The most a server list may hold: the longest one the console reads is a few lines.
+inline constexpr size_t kServerListLimit = 64 * 1024;
 
 const WebSite& CurrentWebSite();
 
@@ -45,15 +52,17 @@ std::string SiteRoot();
 bool IsSiteReachable();
 
 // The body of the answer to a GET of the URL (fetched from the server, never from a cache),
-// each 1024-byte chunk taken up to its first NUL byte. Empty when the server cannot be reached
-// or answers with anything but success: an error page is never taken for a server list.
-// Lets queued window messages through while it reads.
+// each chunk of up to 1024 bytes taken up to its first NUL byte. Empty when the server cannot
+// be reached or answers with anything but success (an error page is never taken for a server
+// list), and when the body is cut short, runs past the list deadline or holds more than
+// kServerListLimit bytes. Lets queued window messages through while it reads.
 std::string HttpGetText(const std::string& url, const std::string& agent);
 
-// Downloads the URL into the file at targetPath, creating its folder chain, with the main
-// window's progress bar shown while it runs. The body goes into a new file beside the target
-// and takes the target's place only when all of it arrived and was written: 0 then. -1 when
-// the server cannot be reached, answers with anything but success, or the body is cut short;
-// the target then stays as it was. A target that cannot be written shows the "File Error" box
-// and gives -1 as well.
+// Downloads the URL (from the server, never from a cache) into the file at targetPath,
+// creating its folder chain, with the main window's progress bar shown while it runs. The body
+// goes into a new file beside the target and takes the target's place only when all of it
+// arrived and was written: 0 then. -1 when the server cannot be reached, answers with anything
+// but success, or the body is cut short or runs past the download deadline; the target then
+// stays as it was. A target that cannot be written shows the "File Error" box and gives -1 as
+// well.
 int DownloadFile(const std::string& targetPath, const std::string& url);

@@ -15,6 +15,8 @@ Paths:
     /short/N         announces N bytes of /text/N, sends the first half and closes
     /slow/S/N        waits S seconds (at most 60), then answers like /bytes/N
     /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
+    /drip/N          the bytes of /bytes/N, with Content-Length, one every second
+    /endless         bytes without Content-Length until the client hangs up (64 MiB at most)
     /soft/           a small page (the server's folder that the reachability probe opens)
     a --file path    that file's bytes
     a --root file    a file under the --root folder, by its path there (looked at first)
@@ -50,14 +52,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def answer(self, body, status=200, length=True, sent=None, pause=0):
+    def answer(self, body, status=200, length=True, sent=None, pause=0, step=1024):
         self.send_response(status)
         self.send_header("Content-Type", "application/octet-stream")
         if length:
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         body = body if sent is None else body[:sent]
-        step = 1024 if pause else max(len(body), 1)
+        step = step if pause else max(len(body), 1)
         for start in range(0, len(body), step):
             self.wfile.write(body[start:start + step])
             self.wfile.flush()
@@ -83,6 +85,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.answer(f.read())
         elif self.path == "/soft/":
             self.answer(b"<html><body>soft</body></html>\n")
+        elif self.path == "/endless":
+            self.answer(b"", length=False)  # the headers; the body follows
+            piece = byte_body(64 * 1024)
+            for _ in range(MAX_BODY // len(piece)):
+                self.wfile.write(piece)
         elif not numbers or not 0 <= size <= MAX_BODY:
             self.not_found()
         elif kind == "text" and len(numbers) == 1:
@@ -95,6 +102,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(text_body(size), sent=size // 2)
         elif kind == "trickle" and len(numbers) == 1:
             self.answer(byte_body(size), pause=0.1)
+        elif kind == "drip" and len(numbers) == 1:
+            self.answer(byte_body(size), pause=1, step=1)
         elif kind == "slow" and len(numbers) == 2:
             time.sleep(min(numbers[0], 60))
             self.answer(byte_body(size))

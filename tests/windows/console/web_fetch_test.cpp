@@ -59,6 +59,28 @@ TEST_F(WebFetchTest, SlowServerRunsIntoTheTimeOut) {
   EXPECT_FALSE(FileExists(Target()));
 }
 
+// A byte every second never runs into the receive time-out; the deadline ends the fetch all
+// the same, as a body cut short.
+TEST_F(WebFetchTest, TricklingServerRunsIntoTheDeadline) {
+  WebSiteOverride hurried({.root = Root(), .listDeadlineMs = 2000, .downloadDeadlineMs = 2000});
+  EXPECT_EQ(HttpGetText(Root() + "drip/30", kServerListAgent), "");
+  const std::string old = folder_.File("file.bin", "old content");
+  EXPECT_EQ(DownloadFile(old, Root() + "drip/30"), -1);
+  EXPECT_EQ(FileBytes(old), "old content");
+  EXPECT_EQ(EntriesIn(folder_.path()), 1);
+  EXPECT_FALSE(conv->ProgressBar1.Visible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WebFetchTest, ServerListBeyondItsLimitIsNoList) {
+  EXPECT_EQ(HttpGetText(Root() + "text/65536", kServerListAgent), ServerText(kServerListLimit));
+  EXPECT_EQ(HttpGetText(Root() + "text/65537", kServerListAgent), "");
+  EXPECT_EQ(HttpGetText(Root() + "endless", kServerListAgent), "");  // no length announced
+  // A download has no such limit.
+  ASSERT_EQ(DownloadFile(Target(), Root() + "nolength/200000"), 0);
+  EXPECT_EQ(FileBytes(Target()), ServerBytes(200000));
+}
+
 TEST_F(WebFetchTest, DownloadWritesTheBodyWithTheBar) {
   ASSERT_EQ(DownloadFile(Target(), Root() + "bytes/5000"), 0);
   EXPECT_EQ(FileBytes(Target()), ServerBytes(5000));
