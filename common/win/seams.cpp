@@ -21,7 +21,8 @@ Seams RealSeams() {
     return MessageBoxW(owner, SjisToWide(text).c_str(), SjisToWide(caption).c_str(), flags);
   };
   s.sleep = [](DWORD ms) { Sleep(ms); };
-  s.startProgram = [](const std::string& path, const std::string& commandLine) {
+  s.startProgram = [](const std::string& path, const std::string& commandLine,
+                      DWORD readyWithinMs) {
     std::wstring app = SjisToWide(path);
     // The program's own name comes first on its command line: programs that skip it (the C
     // runtime's argument split, Notepad) would otherwise eat the first argument.
@@ -34,6 +35,8 @@ Seams RealSeams() {
     if (!CreateProcessW(app.c_str(), cmdBuffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &si, &pi))
       return false;
+    // A program without a message loop (or that never gets ready) returns at the bound.
+    if (readyWithinMs != 0) WaitForInputIdle(pi.hProcess, readyWithinMs);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return true;
@@ -71,8 +74,8 @@ void WaitMilliseconds(DWORD milliseconds) {
   CurrentSeams().sleep(milliseconds);
 }
 
-bool StartProgram(const std::string& path, const std::string& commandLine) {
-  return CurrentSeams().startProgram(path, commandLine);
+bool StartProgram(const std::string& path, const std::string& commandLine, DWORD readyWithinMs) {
+  return CurrentSeams().startProgram(path, commandLine, readyWithinMs);
 }
 
 void SetApplicationTitle(const std::string& title) {

@@ -14,9 +14,11 @@ struct Seams {
   std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT flags)>
       messageBox = {};
   std::function<void(DWORD milliseconds)> sleep = {};
-  // Starts a program without waiting. commandLine is what follows the program's quoted path on
-  // its command line, as it stands (may be empty; " file" passes one file).
-  std::function<bool(const std::string& path, const std::string& commandLine)> startProgram = {};
+  // Starts a program. commandLine is what follows the program's quoted path on its command
+  // line, as it stands (may be empty; " file" passes one file). With readyWithinMs 0 it returns
+  // at once; otherwise it returns when the program is ready for input, or that long at most.
+  std::function<bool(const std::string& path, const std::string& commandLine, DWORD readyWithinMs)>
+      startProgram = {};
 };
 
 // The seams in force (the real ones unless a test replaced them).
@@ -40,7 +42,7 @@ class SeamOverride {
 bool IsKeyDown(int virtualKey);
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags);
 void WaitMilliseconds(DWORD milliseconds);
-bool StartProgram(const std::string& path, const std::string& commandLine);
+bool StartProgram(const std::string& path, const std::string& commandLine, DWORD readyWithinMs = 0);
 
 // The application's title: the caption of plain message boxes and the exception box.
 void SetApplicationTitle(const std::string& title);

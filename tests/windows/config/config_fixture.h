@@ -27,6 +27,7 @@ struct ShownMessage {
 struct StartedProgram {
   std::string path;
   std::string commandLine;
+  DWORD readyWithinMs = 0;  // how long the start waits for the program to be ready for input
 };
 
 class ConfigTest : public ::testing::Test {
@@ -45,8 +46,8 @@ class ConfigTest : public ::testing::Test {
             },
         .sleep = [this](DWORD ms) { waits.push_back(ms); },
         .startProgram =
-            [this](const std::string& path, const std::string& commandLine) {
-              started.push_back({path, commandLine});
+            [this](const std::string& path, const std::string& commandLine, DWORD readyWithinMs) {
+              started.push_back({path, commandLine, readyWithinMs});
               return true;
             },
     });

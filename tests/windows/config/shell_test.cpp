@@ -111,29 +111,59 @@ TEST(WebBrowserHost, HostsTheControlAndRecordsTheNavigation) {
   DestroyWindow(parent);
 }
 
-// Notepad and the browser get a blank and the path after their own name: the real start must
-// hand them the file, not a command line they read as a program name.
-TEST(StartProgram, NotepadOpensTheFileAfterTheBlank) {
-  ScratchFolder scratch;
-  const std::string file = scratch.File("読んでね.txt", "hello");
-  wchar_t windows[MAX_PATH] = {};
-  GetWindowsDirectoryW(windows, MAX_PATH);
-  ASSERT_TRUE(StartProgram(WideToSjis(windows) + "\\NOTEPAD.EXE", " " + file));
+// Notepad's window when it shows the file of that name in its title; null otherwise.
+HWND NotepadShowing(const std::wstring& fileName) {
+  HWND w = FindWindowW(L"Notepad", nullptr);
+  wchar_t title[256] = {};
+  if (w) GetWindowTextW(w, title, 256);
+  return std::wstring(title).find(fileName) != std::wstring::npos ? w : nullptr;
+}
+
+// The same, once it came up within ten seconds.
+HWND AwaitNotepadShowing(const std::wstring& fileName) {
   HWND notepad = nullptr;
   for (int i = 0; i < 200 && !notepad; ++i) {
     Sleep(50);
-    HWND w = FindWindowW(L"Notepad", nullptr);
-    wchar_t title[256] = {};
-    if (w) GetWindowTextW(w, title, 256);
-    if (std::wstring(title).find(L"読んでね.txt") != std::wstring::npos) notepad = w;
+    notepad = NotepadShowing(fileName);
   }
-  ASSERT_NE(notepad, nullptr);
+  return notepad;
+}
+
+void CloseNotepad(HWND notepad) {
   DWORD processId = 0;
   GetWindowThreadProcessId(notepad, &processId);
   HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
   PostMessageW(notepad, WM_CLOSE, 0, 0);
   if (process && WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
   if (process) CloseHandle(process);
+}
+
+std::string NotepadPath() {
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  return WideToSjis(windows) + "\\NOTEPAD.EXE";
+}
+
+// Notepad and the browser get a blank and the path after their own name: the real start must
+// hand them the file, not a command line they read as a program name.
+TEST(StartProgram, NotepadOpensTheFileAfterTheBlank) {
+  ScratchFolder scratch;
+  const std::string file = scratch.File("読んでね.txt", "hello");
+  ASSERT_TRUE(StartProgram(NotepadPath(), " " + file));
+  HWND notepad = AwaitNotepadShowing(L"読んでね.txt");
+  ASSERT_NE(notepad, nullptr);
+  CloseNotepad(notepad);
+}
+
+// A start that waits for the program to be ready returns with the file already read in, so
+// the caller may delete it.
+TEST(StartProgram, WaitingForReadinessReturnsWithTheFileShown) {
+  ScratchFolder scratch;
+  const std::string file = scratch.File("注意書き.txt", "note");
+  ASSERT_TRUE(StartProgram(NotepadPath(), " " + file, 10000));
+  EXPECT_NE(NotepadShowing(L"注意書き.txt"), nullptr);
+  HWND notepad = AwaitNotepadShowing(L"注意書き.txt");  // closed however the test went
+  if (notepad) CloseNotepad(notepad);
 }
 
 }  // namespace

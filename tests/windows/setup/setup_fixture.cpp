@@ -81,7 +81,7 @@ void SetupTest::SetUp() {
           },
       .sleep = nullptr,
       .startProgram =
-          [this](const std::string& path, const std::string& commandLine) {
+          [this](const std::string& path, const std::string& commandLine, DWORD) {
             started.push_back({path, commandLine});
             return start ? start(started.back()) : true;
           },

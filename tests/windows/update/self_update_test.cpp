@@ -26,17 +26,18 @@ TEST_F(SelfUpdateTest, AcceptedOfferStartsTheDownloaderWithTheVersionTwiceAndClo
   Serve(kArchivePath, StoredLzhArchive({{"ZqDL.exe", downloader}}));
   // The downloader really runs: it notes its command line beside itself.
   SeamOverride realStart(
-      Seams{.startProgram = [this](const std::string& path, const std::string& commandLine) {
-        started.push_back({path, commandLine});
-        return RealSeams().startProgram(path, commandLine);
+      Seams{.startProgram = [this](const std::string& path, const std::string& commandLine,
+                                   DWORD readyWithinMs) {
+        started.push_back({path, commandLine, readyWithinMs});
+        return RealSeams().startProgram(path, commandLine, readyWithinMs);
       }});
   answers = {IDYES};
   splash->Show();
   splash->tmrVerCheck.SetEnabled(true);
   Tick(*splash, splash->tmrVerCheck);
 
-  ASSERT_EQ(messages.size(), 1u);  // the offer, nothing after it
-  EXPECT_EQ(conv->UpdateArchiveUrl, Url(kArchivePath));
+  ASSERT_EQ(messages.size(), 1u);         // the offer, nothing after it
+  EXPECT_EQ(conv->UpdateArchiveUrl, "");  // no address line: the default archive came
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0].path, program.path() + "ZqDL.exe");
   const std::string notes = program.path() + "ZqDL.args";
@@ -45,6 +46,28 @@ TEST_F(SelfUpdateTest, AcceptedOfferStartsTheDownloaderWithTheVersionTwiceAndClo
   Sleep(300);  // let it end before its folder goes
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
   EXPECT_FALSE(conv->Visible());
+}
+
+// A downloader from an address that is not https is never run: the update fails as a download
+// does, and the console stays.
+TEST_F(SelfUpdateTest, PlainHttpAddressIsNotFetched) {
+  std::string downloader;
+  ASSERT_TRUE(ReadFileBytes(WinePath(QX_ZQDL_EXE), downloader));
+  const std::string archive = StoredLzhArchive({{"ZqDL.exe", downloader}});
+  Serve("soft/download/elsewhere/ZqDL.lzh", archive);
+  Serve(kArchivePath, archive);
+  Serve("soft/Attestation/VQuorvexStd/Version.txt",
+        "1.5\r\n" + Url("soft/download/elsewhere/ZqDL.lzh") + "\r\n");
+  answers = {IDYES};
+  splash->Show();
+  splash->tmrVerCheck.SetEnabled(true);
+  Tick(*splash, splash->tmrVerCheck);
+  EXPECT_EQ(messages.size(), 1u);  // the offer only
+  EXPECT_TRUE(started.empty());
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
+  EXPECT_FALSE(FileExists(program.path() + "ZqDL.exe"));
+  EXPECT_TRUE(conv->Visible());
+  EXPECT_TRUE(splash->tmrClose.Enabled());
 }
 
 TEST_F(SelfUpdateTest, MissingArchiveKeepsTheConsoleOpen) {
