@@ -7,6 +7,12 @@
 #include "console/core/server_notices.h"
 #include "console/web_fetch.h"
 
+namespace {
+
+constexpr char kNoNewsText[] = "ニュースは有りません";
+
+}  // namespace
+
 void Tconv::mnuNewsClick() {
   CheckNews(true);
 }
@@ -18,12 +24,17 @@ void Tconv::tmrNewsCheckTimer() {
 
 void Tconv::CheckNews(bool manual) {
   if (!IsSiteReachable() || !news) return;
-  const console::NewsList list =
-      console::ReadNewsList(HttpGetText(SiteRoot() + console::kNewsIndexPath, kServerListAgent));
+  const std::string text = HttpGetText(SiteRoot() + console::kNewsIndexPath, kServerListAgent);
+  // No list came (a missing file, a body cut short): no news, and what was announced stays.
+  if (text.empty()) {
+    if (manual) ShowPlainMessage(Handle(), kNoNewsText);
+    return;
+  }
+  const console::NewsList list = console::ReadNewsList(text);
   news->ListBox1.ClearItems();
   for (const std::string& line : list.lines) news->ListBox1.AddItem(line);
   if (list.noNews) {
-    if (manual) ShowPlainMessage(Handle(), "ニュースは有りません");
+    if (manual) ShowPlainMessage(Handle(), kNoNewsText);
     return;
   }
   // NewisionValue keeps what was read at the start: an item announced in this run still

@@ -1,5 +1,7 @@
 // The check for a new revision of the expert, every ten minutes after the splash closed: the
 // archive goes to the trader's desktop, is unpacked there, and its notes are shown in Notepad.
+#include <optional>
+
 #include "common/text.h"
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
@@ -25,6 +27,7 @@ constexpr char kShellFoldersKey[] =
 constexpr char kUpdateFolderName[] = "EA_Update";
 constexpr char kNoteName[] = "ReadEAUpRev.txt";
 constexpr DWORD kNoteShowMs = 1500;
+constexpr DWORD kNoteReadyMs = 10000;  // a busy machine; Notepad that never gets ready
 
 // The trader's desktop as the shell records it, else the console's own folder; ends in "\".
 std::string DesktopFolder(const std::string& exeFolder) {
@@ -38,10 +41,11 @@ std::string FileNameOf(const std::string& path) {
   return path.substr(path.rfind('\\') + 1);
 }
 
-// Shows a note in Notepad, gives it a moment to be read in, and removes it.
+// Shows a note in Notepad and removes it once Notepad has read it in: when Notepad is ready
+// for input (within a bound) and a moment more.
 void ShowNote(const std::string& notepad, const std::string& note) {
   if (!FileExists(note)) return;
-  StartProgram(notepad, " " + note);
+  StartProgram(notepad, " " + note, kNoteReadyMs);
   ui::ProcessMessages();
   WaitMilliseconds(kNoteShowMs);
   ui::ProcessMessages();
@@ -62,7 +66,6 @@ void Tconv::cmd_GetRevisionClick() {
   const console::NoticeLines notice = console::SplitNotice(
       HttpGetText(SiteRoot() + console::kRevisionNoticePath, kServerListAgent));
   const std::string& revision = notice.first;
-  if (notice.second) UpdateArchiveUrl = *notice.second;
   if (!(console::RevisionNumber(revision) > Config.RevisionValue)) return;
 
   const int answer = AskConfirmation(Handle(), kNewRevisionQuestion, MB_YESNOCANCEL);
@@ -71,10 +74,12 @@ void Tconv::cmd_GetRevisionClick() {
 
   const std::string desktop = DesktopFolder(ExeFolder);
   const std::string archive = desktop + "PlodaEA" + revision + ".lzh";
-  if (UpdateArchiveUrl.empty())
-    UpdateArchiveUrl = SiteRoot() + console::RevisionArchivePath(revision);
+  // This notice's address line alone, never the update's or an earlier notice's; one that is
+  // not https is not fetched.
+  const std::optional<std::string> url =
+      console::ArchiveAddress(notice.second, SiteRoot() + console::RevisionArchivePath(revision));
   // A revision whose download failed is not recorded, so the next check offers it again.
-  if (DownloadFile(archive, UpdateArchiveUrl) != 0) {
+  if (!url || DownloadFile(archive, *url) != 0) {
     ShowPlainMessage(Handle(), kDownloadFailedText);
     return;
   }
@@ -93,6 +98,8 @@ void Tconv::cmd_GetRevisionClick() {
     ShowNote(notepad, desktop + kNoteName);
     ShowNote(notepad, desktop + kUpdateFolderName + "\\" + kNoteName);
   }
+  // What is recorded counts for the rest of the run too: the same revision is not offered again.
   Config.Revision = revision;
+  Config.RevisionValue = console::RevisionNumber(revision);
   WriteIni();
 }

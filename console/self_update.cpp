@@ -1,6 +1,8 @@
 // The console's own update: download the archive with the downloader into the program's
 // folder, unpack it, start the downloader with the latest version and close, so that it can
 // replace the program's files.
+#include <optional>
+
 #include "common/win/seams.h"
 #include "common/win/text_file.h"
 #include "console/convert.h"
@@ -23,8 +25,10 @@ std::string DownloaderArguments(const std::string& version) {
 
 void Tconv::cmd_GetFileClick() {
   const std::string archive = ExeFolder + kUpdateArchiveName;
-  if (UpdateArchiveUrl.empty()) UpdateArchiveUrl = SiteRoot() + console::kUpdateArchivePath;
-  if (DownloadFile(archive, UpdateArchiveUrl) != 0) return;
+  // An address that is not https is not fetched: the update then fails as a download does.
+  const std::optional<std::string> url =
+      console::ArchiveAddress(UpdateArchiveUrl, SiteRoot() + console::kUpdateArchivePath);
+  if (!url || DownloadFile(archive, *url) != 0) return;
   EnsureUnlha();
   const ArchiverResult extracted = ExtractLzh(archive, ExeFolder);
   const std::string downloader = ExeFolder + kDownloaderFileName;

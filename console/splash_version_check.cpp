@@ -31,8 +31,9 @@ void TSplash::SplashVersionCheck() {
   lbl_CheckVer.SetText(kCheckingText);
   const console::NoticeLines notice =
       console::SplitNotice(HttpGetText(SiteRoot() + console::kVersionNoticePath, kDownloadAgent));
-  session_.LatestVersionText = notice.first;
-  if (notice.second) session_.UpdateArchiveUrl = *notice.second;
+  session_.LatestVersionText = console::VersionText(notice.first);
+  // The update this check may offer downloads from this notice's address line alone.
+  session_.UpdateArchiveUrl = notice.second.value_or("");
   // A first line whose digits and points form no number ends the check with the conversion
   // error shown, and the splash then waits for a click.
   const float latest = console::LatestVersionNumber(session_.LatestVersionText);

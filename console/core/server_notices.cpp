@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/text.h"
+#include "console/core/url_parts.h"
 
 namespace console {
 
@@ -34,6 +35,14 @@ bool FitsCommandLineAndFileName(const std::string& line) {
   return true;
 }
 
+// On the command line a lead byte takes the byte after it as its second half, which may be the
+// closing quote: a version is plain single-byte text.
+bool IsSingleByteText(const std::string& line) {
+  for (const char c : line)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 float TolerantNumber(const std::string& text, size_t maxBytes) {
   if (text.empty() || text.size() > maxBytes) return 0;
   return common::SafeStrToFloat(common::KeepNumber(text));
@@ -57,8 +66,23 @@ NoticeLines SplitNotice(const std::string& text) {
   return lines;
 }
 
+std::optional<std::string> ArchiveAddress(const std::optional<std::string>& addressLine,
+                                          const std::string& defaultUrl) {
+  if (!addressLine || addressLine->empty()) return defaultUrl;
+  if (!IsSecureUrl(*addressLine)) return std::nullopt;
+  return *addressLine;
+}
+
+std::string VersionText(const std::string& firstLine) {
+  // No trail byte is a blank or a line end, so cutting them never splits a character.
+  const size_t end = firstLine.find_last_not_of(" \t\r\n");
+  return end == std::string::npos ? std::string() : firstLine.substr(0, end + 1);
+}
+
 float LatestVersionNumber(const std::string& line) {
-  if (line.empty() || line.size() > kVersionLineMax || !FitsCommandLineAndFileName(line)) return 0;
+  if (line.empty() || line.size() > kVersionLineMax || !FitsCommandLineAndFileName(line) ||
+      !IsSingleByteText(line))
+    return 0;
   return static_cast<float>(common::TextToFloat(common::KeepNumber(line)));
 }
 

@@ -30,8 +30,18 @@ struct NoticeLines {
 };
 NoticeLines SplitNotice(const std::string& text);
 
-// The latest version of a version notice's first line: 0 when the line is empty or longer than
-// 6 bytes or holding a quote, a path or a control character, else its digits and points
+// Where a download for a notice goes: the notice's address line when it names one, else the
+// default. Nothing when the line names an address that is not https: whoever stands between
+// the console and that host could hand it a program to run or files for the desktop.
+std::optional<std::string> ArchiveAddress(const std::optional<std::string>& addressLine,
+                                          const std::string& defaultUrl);
+
+// A version notice's first line without the line ends and blanks after it, as a notice saved
+// with a bare LF or a trailing blank leaves them.
+std::string VersionText(const std::string& firstLine);
+
+// The latest version of a version text: 0 when it is empty or longer than 6 bytes or holding a
+// quote, a path or a control character or a byte of 0x80 or above, else its digits and points
 // converted strictly (ConversionError when they do not form a number, as "1..2" or ".").
 float LatestVersionNumber(const std::string& line);
 // The revision of a revision notice's first line: 0 when the line is empty, longer than 7

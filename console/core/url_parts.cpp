@@ -53,4 +53,9 @@ bool SplitUrl(const std::string& url, UrlParts& parts) {
   return true;
 }
 
+bool IsSecureUrl(const std::string& url) {
+  UrlParts parts;
+  return SplitUrl(url, parts) && parts.secure;
+}
+
 }  // namespace console

@@ -18,4 +18,7 @@ struct UrlParts {
 // or a port that is not a number from 1 to 65535. An address without a path asks for "/".
 bool SplitUrl(const std::string& url, UrlParts& parts);
 
+// True when the address splits and goes over TLS (https, any case).
+bool IsSecureUrl(const std::string& url);
+
 }  // namespace console

@@ -52,6 +52,31 @@ TEST(Notice, LinesNeedTheirLineEnds) {
   EXPECT_FALSE(empty.second);
 }
 
+// Each download takes its own notice's address line, and only over https.
+TEST(Notice, ArchiveAddressIsTheNoticesOwnAndSecure) {
+  const std::string fallback = "https://www.quorvex.example/soft/download/VQuorvexStd/ZqDL.lzh";
+  EXPECT_EQ(ArchiveAddress(std::nullopt, fallback), fallback);
+  EXPECT_EQ(ArchiveAddress("", fallback), fallback);
+  EXPECT_EQ(ArchiveAddress("https://mirror.example/a.lzh", fallback),
+            "https://mirror.example/a.lzh");
+  EXPECT_EQ(ArchiveAddress("HTTPS://mirror.example:8443/a.lzh", fallback),
+            "HTTPS://mirror.example:8443/a.lzh");
+  for (const char* line : {"http://mirror.example/a.lzh", "ftp://mirror.example/a.lzh",
+                           "mirror.example/a.lzh", "https://", " https://mirror.example/a"})
+    EXPECT_FALSE(ArchiveAddress(line, fallback)) << line;
+}
+
+// A version notice saved by hand ends its only line with LF or a blank: still the version.
+TEST(Notice, VersionTextLeavesOutWhatEndsTheLine) {
+  EXPECT_EQ(VersionText("1.5\n"), "1.5");
+  EXPECT_EQ(VersionText("1.5 \t\r\n\n"), "1.5");
+  EXPECT_EQ(VersionText("1.5"), "1.5");
+  EXPECT_EQ(VersionText(" 1.5"), " 1.5");
+  EXPECT_EQ(VersionText("\r\n "), "");
+  EXPECT_EQ(VersionText("1.5\nhttps://x/\n"), "1.5\nhttps://x/");  // not a line of its own
+  EXPECT_EQ(LatestVersionNumber(VersionText(SplitNotice("1.5\n").first)), 1.5f);
+}
+
 TEST(Notice, LatestVersionIsStrict) {
   EXPECT_EQ(LatestVersionNumber(""), 0.0f);
   EXPECT_EQ(LatestVersionNumber("1.5"), 1.5f);
@@ -81,6 +106,12 @@ TEST(Notice, RevisionIsTolerantUpToSevenBytes) {
 TEST(Notice, LinesThatWouldBreakOutOfQuotesOrNamesAreNoVersion) {
   EXPECT_EQ(LatestVersionNumber("2\" -x"), 0.0f);
   EXPECT_EQ(LatestVersionNumber("2\tx"), 0.0f);
+  // A lead byte would take the closing quote after it as its second half.
+  EXPECT_EQ(LatestVersionNumber("9 -a\x81"), 0.0f);
+  EXPECT_EQ(LatestVersionNumber("9 -a\xE0"), 0.0f);
+  EXPECT_EQ(LatestVersionNumber("9 -a"), 9.0f);
+  EXPECT_EQ(LatestVersionNumber("版9"), 0.0f);
+  EXPECT_EQ(RevisionNumber("版9"), 9.0f);  // a file name takes it as it stands
   EXPECT_EQ(RevisionNumber("9\\x"), 0.0f);
   EXPECT_EQ(RevisionNumber("9/x"), 0.0f);
   EXPECT_EQ(RevisionNumber("9:x"), 0.0f);

@@ -43,4 +43,11 @@ TEST(SplitUrl, RefusesWhatCannotBeFetchedAsAsked) {
   EXPECT_EQ(parts.host, "kept");  // a refused address changes nothing
 }
 
+TEST(SplitUrl, SecureOnlyOverHttps) {
+  EXPECT_TRUE(console::IsSecureUrl("https://host/a.lzh"));
+  EXPECT_TRUE(console::IsSecureUrl("HttpS://host:8443/"));
+  for (const char* url : {"http://host/a.lzh", "https:/host/a", "https://:443/a", "https://", ""})
+    EXPECT_FALSE(console::IsSecureUrl(url)) << url;
+}
+
 }  // namespace

@@ -77,6 +77,19 @@ TEST_F(NewsTest, LongLineMeansNoNews) {
   EXPECT_EQ(Ini("Newision"), "104");
 }
 
+// A list that does not come is no news: what was announced stays, the window stays shut.
+TEST_F(NewsTest, MissingListIsNoNewsAndKeepsWhatWasAnnounced) {
+  ASSERT_TRUE(WriteTextFile("Newision=104\r\n", IniPath()));
+  conv->ReadIni();  // and no News.txt on the server
+  conv->tmrNewsCheckTimer();
+  EXPECT_TRUE(messages.empty());
+  conv->mnuNewsClick();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "ニュースは有りません");
+  EXPECT_FALSE(news->Visible());
+  EXPECT_EQ(Ini("Newision"), "104");
+}
+
 TEST_F(NewsTest, SteppingThroughTheItems) {
   Start("Newision=104\r\n", "106\r\n105\r\n104\r\n");
   conv->mnuNewsClick();

@@ -72,15 +72,17 @@ TEST_F(RevisionTest, YesDownloadsUnpacksShowsBothNotesAndRecords) {
   EXPECT_EQ(
       messages[1].text,
       "このＰＣのデスクトップ上(フォルダー名「EA_Update」)に\nＥＡファイルをダウンロードしました");
-  EXPECT_EQ(conv->UpdateArchiveUrl, Url(kDefaultArchive));
+  EXPECT_EQ(conv->UpdateArchiveUrl, "");  // the self-update's address is not the revision's
   EXPECT_FALSE(FileExists(desktop.path() + "PlodaEA1.5.lzh"));
   EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora.ex4"));
-  // The desktop's note first, then the folder's, each given its moment and deleted.
+  // The desktop's note first, then the folder's, each deleted once Notepad is ready for input
+  // and the moment has passed.
   const std::string notes[] = {Note(desktop.path()), Note(desktop.path() + "EA_Update\\")};
   ASSERT_EQ(started.size(), 2u);
   for (size_t k = 0; k < 2; ++k) {
     EXPECT_EQ(started[k].path, windows.path() + "NOTEPAD.EXE");
     EXPECT_EQ(started[k].commandLine, " " + notes[k]);
+    EXPECT_EQ(started[k].readyWithinMs, 10000u);
     EXPECT_FALSE(FileExists(notes[k]));
   }
   EXPECT_EQ(waits, (std::vector<DWORD>{1500, 1500}));
@@ -109,7 +111,7 @@ TEST_F(RevisionTest, CancelAndEqualRevisionChangeNothing) {
   EXPECT_EQ(messages.size(), 1u);
   EXPECT_FALSE(conv->RevisionDeclined);
   EXPECT_TRUE(conv->tmrRevCheck.Enabled());
-  EXPECT_EQ(conv->UpdateArchiveUrl, "http://127.0.0.1:9/x.lzh");
+  EXPECT_EQ(conv->UpdateArchiveUrl, "");  // never handed on to the self-update
 
   Serve(kRevisionTxt, "1.08");  // the console's own version stands for a missing record
   conv->cmd_GetRevisionClick();
@@ -117,7 +119,7 @@ TEST_F(RevisionTest, CancelAndEqualRevisionChangeNothing) {
 }
 
 TEST_F(RevisionTest, FailedDownloadIsReportedAndNotRecorded) {
-  Serve(kRevisionTxt, "1.5\r\n" + Url("soft/download/missing.lzh") + "\r\n");
+  Serve(kRevisionTxt, "1.5\r\n");  // its archive is missing on the server
   answers = {IDYES};
   conv->cmd_GetRevisionClick();
   ASSERT_EQ(messages.size(), 2u);
@@ -130,6 +132,69 @@ TEST_F(RevisionTest, FailedDownloadIsReportedAndNotRecorded) {
   answers = {IDNO};
   conv->cmd_GetRevisionClick();
   EXPECT_EQ(messages.size(), 3u);
+}
+
+// An address line that is not https is not fetched, nor is the default in its place.
+TEST_F(RevisionTest, PlainHttpAddressIsNotFetched) {
+  const std::string archive = StoredLzhArchive({{"EA_Update\\Pelmora.ex4", "ex4"}});
+  Serve("soft/download/other.lzh", archive);
+  Serve(kDefaultArchive, archive);
+  Serve(kRevisionTxt, "1.5\r\n" + Url("soft/download/other.lzh") + "\r\n");
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(
+      messages[1].text,
+      "ＥＡファイルのダウンロードに失敗しました\n後日 Vendaro からのアップデートをお待ちください");
+  EXPECT_EQ(EntriesIn(desktop.path()), 0);
+  EXPECT_EQ(IniText().find("Revision=1.5"), std::string::npos);
+}
+
+// The version notice's address line, read by the splash without an update to act on, is the
+// self-update's alone: the revision comes from its own default address.
+TEST_F(RevisionTest, VersionNoticeAddressIsNotTheRevisions) {
+  std::string secureRoot = Root();
+  secureRoot.replace(0, 4, "https");
+  Serve("soft/Attestation/VQuorvexStd/Version.txt",
+        "1.08\r\n" + secureRoot + "soft/download/VQuorvexStd/ZqDL.lzh\r\n");
+  splash->Show();
+  splash->tmrVerCheck.SetEnabled(true);
+  Tick(*splash, splash->tmrVerCheck);
+  ASSERT_TRUE(messages.empty());  // up to date
+
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, StoredLzhArchive({{"EA_Update\\Pelmora.ex4", "ex4"}}));
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(
+      messages[1].text,
+      "このＰＣのデスクトップ上(フォルダー名「EA_Update」)に\nＥＡファイルをダウンロードしました");
+  EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora.ex4"));
+}
+
+// A revision downloaded in this run is not offered again; the next one comes from its own
+// address, not from the one before it.
+TEST_F(RevisionTest, EachRevisionOfTheRunOnceAndFromItsOwnAddress) {
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, StoredLzhArchive({{"EA_Update\\Pelmora15.ex4", "ex4"}}));
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora15.ex4"));
+
+  conv->cmd_GetRevisionClick();
+  EXPECT_EQ(messages.size(), 2u);  // no question
+
+  Serve(kRevisionTxt, "1.6\r\n");
+  Serve("soft/download/VQuorvexStd/RevUpEA_1.6.lzh",
+        StoredLzhArchive({{"EA_Update\\Pelmora16.ex4", "ex4"}}));
+  answers = {IDYES};
+  conv->cmd_GetRevisionClick();
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_TRUE(FileExists(desktop.path() + "EA_Update\\Pelmora16.ex4"));
+  EXPECT_FALSE(FileExists(desktop.path() + "PlodaEA1.6.lzh"));
+  EXPECT_NE(IniText().find("Revision=1.6\r\n"), std::string::npos);
 }
 
 TEST_F(RevisionTest, ExpandableDesktopValueUsesTheConsolesFolder) {

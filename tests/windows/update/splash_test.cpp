@@ -85,6 +85,19 @@ TEST_F(SplashTest, NewerVersionAsksAndNoKeepsTheConsole) {
   EXPECT_FALSE(splash->tmrVerCheck.Enabled());
 }
 
+// A notice saved with a bare LF (or a blank after the version) still names the version, and
+// the downloader would get it without them.
+TEST_F(SplashTest, VersionLineEndedByLineFeedIsOffered) {
+  for (const char* notice : {"1.5\n", "1.5 \r"}) {
+    Serve(kVersionTxt, notice);
+    messages.clear();
+    Check();
+    ASSERT_EQ(messages.size(), 1u) << notice;
+    EXPECT_EQ(messages[0].text, kQuestion);
+    EXPECT_EQ(conv->LatestVersionText, "1.5");
+  }
+}
+
 TEST_F(SplashTest, EqualOrOlderVersionIsUpToDate) {
   for (const char* version : {"1.08", "1.05\r\n"}) {
     Serve(kVersionTxt, version);
