@@ -11,7 +11,10 @@ std::string WinePath(const std::string& hostPath) {
 
 namespace {
 
+// Empties the server's folder. An empty name would be the working folder, so it is refused,
+// and links are never followed.
 void RemoveContents(const std::wstring& folder) {
+  if (folder.empty()) return;
   WIN32_FIND_DATAW found;
   HANDLE h = FindFirstFileW((folder + L"*").c_str(), &found);
   if (h == INVALID_HANDLE_VALUE) return;
@@ -19,6 +22,7 @@ void RemoveContents(const std::wstring& folder) {
     const std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
     const std::wstring full = folder + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       RemoveContents(full + L"\\");
       RemoveDirectoryW(full.c_str());
@@ -33,9 +37,9 @@ void RemoveContents(const std::wstring& folder) {
 
 void WebCheckTest::SetUp() {
   ConfigTest::SetUp();
+  folder_ = WinePath(QX_SITE_DIR) + "\\";  // before anything can end the set-up early
   root_ = TestSiteRoot();
   ASSERT_FALSE(root_.empty()) << "run by ctest, beside the local test web server";
-  folder_ = WinePath(QX_SITE_DIR) + "\\";
   RemoveContents(SjisToWide(folder_));
   site_ = std::make_unique<WebSiteOverride>(WebSite{.root = root_});
   // The archiver library, for a prefix whose system folder still lacks it.
