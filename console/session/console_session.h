@@ -19,7 +19,7 @@ struct ConsoleSession {
   bool UnlhaLoaded = false;
   bool RevisionDeclined = false;
   std::string LatestVersionText;  // line 1 of the version notice, set by the splash's check
-  std::string UpdateArchiveUrl;   // archive address of the last notice; empty: the default
+  std::string UpdateArchiveUrl;   // the version notice's address line, the self-update's alone
 
   // The channel maps. The settings map is opened by the settings window.
   SharedTextMap CommandMap;

@@ -16,6 +16,7 @@ Paths:
     /slow/S/N        waits S seconds (at most 60), then answers like /bytes/N
     /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
     /drip/N          the bytes of /bytes/N, with Content-Length, one every second
+    /stamp           "answer K" for the K-th request of it, which the client may cache for an hour
     /endless         bytes without Content-Length until the client hangs up (64 MiB at most)
     /soft/           a small page (the server's folder that the reachability probe opens)
     a --file path    that file's bytes
@@ -47,14 +48,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
     # HTTP/1.0: one answer per connection, so a body without Content-Length ends with it.
     protocol_version = "HTTP/1.0"
     files = {}
+    stamps = 0
     root = None  # --root: a folder whose files are served under their own paths
 
     def log_message(self, *args):
         pass
 
-    def answer(self, body, status=200, length=True, sent=None, pause=0, step=1024):
+    def answer(self, body, status=200, length=True, sent=None, pause=0, step=1024, headers=()):
         self.send_response(status)
         self.send_header("Content-Type", "application/octet-stream")
+        for name, value in headers:
+            self.send_header(name, value)
         if length:
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
@@ -85,6 +89,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.answer(f.read())
         elif self.path == "/soft/":
             self.answer(b"<html><body>soft</body></html>\n")
+        elif self.path == "/stamp":
+            Handler.stamps += 1
+            self.answer(b"answer %d\n" % Handler.stamps,
+                        headers=[("Cache-Control", "public, max-age=3600"),
+                                 ("Last-Modified", "Mon, 01 Jan 2024 00:00:00 GMT")])
         elif self.path == "/endless":
             self.answer(b"", length=False)  # the headers; the body follows
             piece = byte_body(64 * 1024)

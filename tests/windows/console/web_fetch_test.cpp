@@ -81,6 +81,17 @@ TEST_F(WebFetchTest, ServerListBeyondItsLimitIsNoList) {
   EXPECT_EQ(FileBytes(Target()), ServerBytes(200000));
 }
 
+// An answer the server lets be cached for an hour is still asked for anew each time: the
+// update archive keeps one address for every version.
+TEST_F(WebFetchTest, NothingComesFromTheCache) {
+  ASSERT_EQ(DownloadFile(Target(), Root() + "stamp"), 0);
+  const std::string first = FileBytes(Target());
+  ASSERT_EQ(DownloadFile(Target(), Root() + "stamp"), 0);
+  EXPECT_NE(FileBytes(Target()), first);
+  const std::string list = HttpGetText(Root() + "stamp", kServerListAgent);
+  EXPECT_NE(HttpGetText(Root() + "stamp", kServerListAgent), list);
+}
+
 TEST_F(WebFetchTest, DownloadWritesTheBodyWithTheBar) {
   ASSERT_EQ(DownloadFile(Target(), Root() + "bytes/5000"), 0);
   EXPECT_EQ(FileBytes(Target()), ServerBytes(5000));
