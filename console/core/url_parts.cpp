@@ -1,17 +1,10 @@
 #include "console/core/url_parts.h"
 
-#include <cctype>
-
 #include "common/text.h"
 
 namespace console {
 
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // Digits only, 1 to 65535.
 bool ReadPort(const std::string& text, uint16_t& port) {
@@ -31,7 +24,7 @@ bool ReadPort(const std::string& text, uint16_t& port) {
 bool SplitUrl(const std::string& url, UrlParts& parts) {
   if (url.find("://") == std::string::npos) return false;
   std::string rest = url;
-  const std::string scheme = Lower(common::CutBefore("://", rest));
+  const std::string scheme = common::LowerAscii(common::CutBefore("://", rest));
   UrlParts split;
   if (scheme == "https") {
     split.secure = true;
