@@ -273,7 +273,7 @@ TEST_F(InstallRunTest, TerminalThatDoesNotStartAgainIsReportedAndNoSuccessClaime
   const std::string exe = Install() + "\\terminal.exe";
   // The terminal is really started again, from a program file that by then may be no program.
   start = [&](const StartedProgram& p) {
-    return p.path == exe ? RealSeams().startProgram(p.path, p.commandLine) : true;
+    return p.path == exe ? RealSeams().startProgram(p.path, p.commandLine, 0) : true;
   };
   // The overwrite question comes after the terminal has ended: its program file is changed then.
   const auto runChangingTheProgramFile = [&](const std::function<void()>& change) {
