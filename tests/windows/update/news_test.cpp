@@ -26,6 +26,16 @@ class NewsTest : public WebCheckTest {
     const size_t from = at + key.size() + 1;
     return text.substr(from, text.find("\r\n", from) - from);
   }
+  // No news: the timer says nothing, the menu says so; "Newision" stays 104 and the window shut.
+  void ExpectNoNews() {
+    conv->tmrNewsCheckTimer();
+    EXPECT_TRUE(messages.empty());
+    conv->mnuNewsClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "ニュースは有りません");
+    EXPECT_FALSE(news->Visible());
+    EXPECT_EQ(Ini("Newision"), "104");
+  }
 };
 
 TEST_F(NewsTest, NewerItemOpensTheWindowOnIt) {
@@ -68,26 +78,14 @@ TEST_F(NewsTest, EqualIdOpensOnlyFromTheMenu) {
 
 TEST_F(NewsTest, LongLineMeansNoNews) {
   Start("Newision=104\r\n", "105\r\n" + std::string(21, '1') + "\r\n");
-  conv->tmrNewsCheckTimer();
-  EXPECT_TRUE(messages.empty());
-  conv->mnuNewsClick();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "ニュースは有りません");
-  EXPECT_FALSE(news->Visible());
-  EXPECT_EQ(Ini("Newision"), "104");
+  ExpectNoNews();
 }
 
-// A list that does not come is no news: what was announced stays, the window stays shut.
+// A list that does not come (a missing file, a body cut short) is no news either.
 TEST_F(NewsTest, MissingListIsNoNewsAndKeepsWhatWasAnnounced) {
   ASSERT_TRUE(WriteTextFile("Newision=104\r\n", IniPath()));
   conv->ReadIni();  // and no News.txt on the server
-  conv->tmrNewsCheckTimer();
-  EXPECT_TRUE(messages.empty());
-  conv->mnuNewsClick();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, "ニュースは有りません");
-  EXPECT_FALSE(news->Visible());
-  EXPECT_EQ(Ini("Newision"), "104");
+  ExpectNoNews();
 }
 
 TEST_F(NewsTest, SteppingThroughTheItems) {

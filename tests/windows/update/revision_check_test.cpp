@@ -9,6 +9,8 @@ namespace {
 
 constexpr char kRevisionTxt[] = "soft/Attestation/VQuorvexStd/Revision.txt";
 constexpr char kDefaultArchive[] = "soft/download/VQuorvexStd/RevUpEA_1.5.lzh";
+constexpr char kDownloadFailed[] =
+    "ＥＡファイルのダウンロードに失敗しました\n後日 Vendaro からのアップデートをお待ちください";
 constexpr wchar_t kShellFolders[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -123,9 +125,7 @@ TEST_F(RevisionTest, FailedDownloadIsReportedAndNotRecorded) {
   answers = {IDYES};
   conv->cmd_GetRevisionClick();
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(
-      messages[1].text,
-      "ＥＡファイルのダウンロードに失敗しました\n後日 Vendaro からのアップデートをお待ちください");
+  EXPECT_EQ(messages[1].text, kDownloadFailed);
   EXPECT_TRUE(started.empty());
   EXPECT_EQ(IniText().find("Revision=1.5"), std::string::npos);
   // Offered again by the next check.
@@ -143,9 +143,7 @@ TEST_F(RevisionTest, PlainHttpAddressIsNotFetched) {
   answers = {IDYES};
   conv->cmd_GetRevisionClick();
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(
-      messages[1].text,
-      "ＥＡファイルのダウンロードに失敗しました\n後日 Vendaro からのアップデートをお待ちください");
+  EXPECT_EQ(messages[1].text, kDownloadFailed);
   EXPECT_EQ(EntriesIn(desktop.path()), 0);
   EXPECT_EQ(IniText().find("Revision=1.5"), std::string::npos);
 }
