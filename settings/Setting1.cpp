@@ -190,12 +190,20 @@ std::string TSetting::BuildSettingsMapText() {
 void TSetting::cmdEASettingClick() {
   // Without the map nothing is sent, so the status must not claim it was (no SendOK).
   if (!host_.settingMap.IsOpen()) return;
-  // The lock is held while the text is built, so the expert never reads a half-sent set.
-  host_.settingMap.Locked([this](char* view, size_t size) {
-    const std::string text = settings::FitSettingsMapText(BuildSettingsMapText(), size);
+  // The lock is held while the text is built, so the expert never reads a half-sent set. A
+  // text too long for the map leaves the last whole one in place.
+  bool sent = false;
+  host_.settingMap.Locked([this, &sent](char* view, size_t size) {
+    const std::string text = BuildSettingsMapText();
+    if (!settings::FitsSettingsMap(text, size)) return;
     std::memset(view, 0, size);
     std::memcpy(view, text.data(), text.size());
+    sent = true;
   });
+  if (!sent) {
+    ShowPlainMessage(Handle(), settings::kSettingsTooLongMessage);
+    return;
+  }
   if (host_.settingStatus == kReadOk) host_.settingStatus = kSendOk;
 }
 
@@ -303,19 +311,20 @@ void TSetting::cmdReadWriteClick() {
   const std::string name = cmbSetName.Text();
   if (name.empty()) return;
   tmrReadWrite.SetEnabled(false);
+  // Every action refuses the same names, so none of them reads, writes or deletes anything
+  // but a set file in the settings folder.
+  const std::string refusal = settings::SetNameRefusal(name);
   const std::string path = settings::SetFilePath(folder, name);
-  switch (settings::ModeOfCaption(cmdReadWrite.Text())) {
-    case settings::ReadWriteMode::kSave:
-      SaveSet(folder, name, path);
-      break;
-    case settings::ReadWriteMode::kLoad:
-      LoadSet(path);
-      break;
-    case settings::ReadWriteMode::kDelete:
-      DeleteSet(folder, name, path);
-      break;
-    case settings::ReadWriteMode::kNone:
-      break;
+  const settings::ReadWriteMode mode = settings::ModeOfCaption(cmdReadWrite.Text());
+  if (!refusal.empty()) {
+    ShowPlainMessage(Handle(), refusal);
+    ui::FlashControl(kFlashColour, cmbSetName);
+  } else if (mode == settings::ReadWriteMode::kSave) {
+    SaveSet(folder, name, path);
+  } else if (mode == settings::ReadWriteMode::kLoad) {
+    LoadSet(path);
+  } else if (mode == settings::ReadWriteMode::kDelete) {
+    DeleteSet(folder, name, path);
   }
   tmrReadWrite.SetEnabled(true);
 }
@@ -331,11 +340,6 @@ int AskYesNo(HWND owner, const std::string& question) {
 
 void TSetting::SaveSet(const std::string& folder, const std::string& name,
                        const std::string& path) {
-  if (settings::HasBadFileChar(name)) {
-    ShowPlainMessage(Handle(), settings::kBadFileCharMessage);
-    ui::FlashControl(kFlashColour, cmbSetName);
-    return;
-  }
   if (FileExists(path) && AskYesNo(Handle(), settings::OverwriteQuestion(name)) != IDYES) return;
   ControlsToTable();
   // The new text replaces the file in one step: a failed write keeps the set that was there,

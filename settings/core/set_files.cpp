@@ -8,6 +8,20 @@ namespace {
 
 constexpr char kBadFileChars[] = "\\/:*?\"<>|";
 
+// Windows takes a file name for a device by the part before its first point, blanks at its
+// end left out: "nul .stdt" and "com1.txt.stdt" are devices too. Blanks in front are left out
+// as well, to be on the safe side.
+bool IsDeviceName(const std::string& setName) {
+  const std::string part = setName.substr(0, setName.find('.'));
+  const size_t first = part.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const std::string base =
+      common::LowerAscii(part.substr(first, part.find_last_not_of(' ') + 1 - first));
+  if (base == "con" || base == "prn" || base == "aux" || base == "nul") return true;
+  return base.size() == 4 && (base.compare(0, 3, "com") == 0 || base.compare(0, 3, "lpt") == 0) &&
+         base[3] >= '1' && base[3] <= '9';
+}
+
 }  // namespace
 
 const char kBadFileCharMessage[] = "設定ファイル名に使用できない文字\n\\/:*?\"<>|　が\n在ります";
@@ -34,6 +48,12 @@ bool HasBadFileChar(const std::string& setName) {
   return false;
 }
 
+std::string SetNameRefusal(const std::string& setName) {
+  if (HasBadFileChar(setName)) return kBadFileCharMessage;
+  if (IsDeviceName(setName)) return DeviceNameMessage(setName);
+  return {};
+}
+
 bool SetNameOfFile(const std::string& fileName, std::string* setName) {
   const size_t point = fileName.rfind('.');
   if (point == std::string::npos) return false;
@@ -51,6 +71,10 @@ std::string OverwriteQuestion(const std::string& setName) {
 
 std::string NotSavedMessage(const std::string& setName) {
   return "この「設定名（" + setName + "）」を\n保存できませんでした\n";
+}
+
+std::string DeviceNameMessage(const std::string& setName) {
+  return "この「設定名（" + setName + "）」は\nWindowsの予約名なので使用できません";
 }
 
 std::string DeleteQuestion(const std::string& setName) {

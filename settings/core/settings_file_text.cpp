@@ -75,8 +75,9 @@ std::string StoredValue(const FileField& f, const std::string& value) {
   return value;
 }
 
-// Rows the expert cannot work without: a loaded value whose integer part is 0 gives way to
-// the row's reset value.
+// Rows the expert cannot work without: a loaded value that reads as the number 0 (or as no
+// number at all) gives way to the row's reset value. The whole leading number counts, so a
+// fraction such as 0.3 stays as it was saved.
 constexpr int kRowsWithDefault[] = {kRowMaxStoppLimmite, kRowTrailMA,       kRowTrailOn,
                                     kRowTrailSL,         kRowRikakuBairits, kRowRikakuValue};
 
@@ -116,7 +117,7 @@ bool ParseSettingsText(const std::string& text, SettingTable& table) {
   }
   for (int s = 0; s <= 1; ++s)
     for (int row : kRowsWithDefault)
-      if (common::SafeStrToInt(table.Cell(row, s)) == 0)
+      if (common::SafeStrToFloat(table.Cell(row, s)) == 0.0f)
         table.Cell(row, s) = SettingRows()[row].resetText;
   return header;
 }

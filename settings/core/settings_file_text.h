@@ -17,7 +17,7 @@ std::string BuildSettingsFileText(const SettingTable& table);
 // Reads the lines of a file text into the table (the caller resets it first) and returns
 // whether the header line was seen. A ManualDataIndex outside 0..2 makes the lines up to the
 // next valid ManualDataIndex ignored. Afterwards the cells of the six rows that need a value
-// get their default back wherever their integer part reads as 0.
+// get their default back wherever their leading number reads as 0 or there is none.
 bool ParseSettingsText(const std::string& text, SettingTable& table);
 
 }  // namespace settings

@@ -47,9 +47,11 @@ std::string BuildSettingsMapText(const ControlValues& values, const std::string&
   return text;
 }
 
-std::string FitSettingsMapText(const std::string& text, size_t mapSize) {
-  if (mapSize == 0) return {};
-  return text.size() < mapSize ? text : text.substr(0, mapSize - 1);
+const char kSettingsTooLongMessage[] =
+    "設定が長すぎてＥＡに送信できません！\n「説明」を短くしてください";
+
+bool FitsSettingsMap(const std::string& text, size_t mapSize) {
+  return text.size() < mapSize;
 }
 
 ReadBackText ParseReadBackText(const std::string& mapText) {

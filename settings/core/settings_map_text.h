@@ -19,8 +19,11 @@ using ControlValues = std::array<std::string, kSettingRowCount>;
 std::string BuildSettingsMapText(const ControlValues& values, const std::string& setName,
                                  float pipValueFactor, const std::string& dataPath);
 
-// The map holds the text and at least one zero byte after it: a longer text is cut.
-std::string FitSettingsMapText(const std::string& text, size_t mapSize);
+// Whether the map holds the whole text and a zero byte after it. A text that does not fit is
+// not sent at all: cut, its last line would give the expert a value nobody chose.
+bool FitsSettingsMap(const std::string& text, size_t mapSize);
+// Said when the text does not fit; the comment is the only value long enough to be the cause.
+extern const char kSettingsTooLongMessage[];
 
 // The row of SettingName in a read-back entry (the set-name box).
 inline constexpr int kReadBackSetName = -1;

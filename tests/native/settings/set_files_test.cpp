@@ -19,6 +19,19 @@ TEST(SetFiles, ForbiddenCharactersCountWholeCharacters) {
   EXPECT_TRUE(HasBadFileChar("ソ/"));
 }
 
+TEST(SetFiles, RefusedNamesForEveryAction) {
+  EXPECT_EQ(SetNameRefusal("..\\x"), kBadFileCharMessage);
+  EXPECT_EQ(SetNameRefusal("?"), kBadFileCharMessage);
+  for (const char* device : {"CON", "prn", "Aux", "NUL", "nul.stdt", "com1.txt", "COM9", "lpt1",
+                             "LpT9.a.b", "nul ", "con  .x", "aux.", " nul"})
+    EXPECT_EQ(SetNameRefusal(device), DeviceNameMessage(device)) << device;
+  for (const char* usable : {"LPT", "com10", "nul1", "NULL", "a.nul", "n ul", "ｃｏｍ１", "コン",
+                             "標準設定", "ソ表", "x"})
+    EXPECT_EQ(SetNameRefusal(usable), "") << usable;
+  EXPECT_EQ(DeviceNameMessage("NUL"),
+            "この「設定名（NUL）」は\nWindowsの予約名なので使用できません");
+}
+
 TEST(SetFiles, NamesPathsAndTexts) {
   EXPECT_EQ(SettingsFolderPath("C:\\Q\\"), "C:\\Q\\TradeQuorvex設定");
   EXPECT_EQ(SetFilePath("C:\\Q\\TradeQuorvex設定", "a"), "C:\\Q\\TradeQuorvex設定\\a.stdt");

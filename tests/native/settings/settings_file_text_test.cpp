@@ -79,24 +79,29 @@ TEST(SettingsFileText, RoundTripKeepsBothSlots) {
   EXPECT_EQ(loaded.Extra(kExtraExpiration, 0), "");
 }
 
-TEST(SettingsFileText, ZeroIntegerPartsGetTheirDefaults) {
-  SettingTable saved = FilledTable();
-  saved.Cell(kRowRikakuBairits, 0) = "0.3";
-  saved.Cell(kRowTrailSL, 0) = "0.8";
-  saved.Cell(kRowTrailMA, 0) = "";
-  saved.Cell(kRowTrailOn, 1) = "abc";
-  saved.Cell(kRowMaxStoppLimmite, 1) = "0.0";
-  saved.Cell(kRowRikakuValue, 1) = "0";
-  saved.Cell(kRowNpTp0, 0) = "0";  // not a row with a default
+TEST(SettingsFileText, TestedRowsTakeTheirDefaultsOnlyForZero) {
+  // Slot 0 holds what reads as the number 0 or as none; slot 1 fractions that must survive.
   SettingTable loaded = ResetTable();
-  ParseSettingsText(BuildSettingsFileText(saved), loaded);
-  EXPECT_EQ(loaded.Cell(kRowRikakuBairits, 0), "0.5");
-  EXPECT_EQ(loaded.Cell(kRowTrailSL, 0), "1.2");
-  EXPECT_EQ(loaded.Cell(kRowTrailMA, 0), "10");
-  EXPECT_EQ(loaded.Cell(kRowTrailOn, 1), "12");
-  EXPECT_EQ(loaded.Cell(kRowMaxStoppLimmite, 1), "2500");
-  EXPECT_EQ(loaded.Cell(kRowRikakuValue, 1), "5");
-  EXPECT_EQ(loaded.Cell(kRowNpTp0, 0), "0");
+  ParseSettingsText(
+      "PelmorarSetting\r\nManualDataIndex=0\r\nRikakuBairits=0.3\r\nTrailSL=0.8\r\n"
+      "RikakuValue=0\r\nMaxStoppLimmite=0.0\r\nTrailOn=abc\r\nTrailMA=\r\nNpTp0=0\r\n"
+      "ManualDataIndex=1\r\nRikakuBairits=.5\r\nTrailSL=0.8\r\nRikakuValue=-0.0\r\n"
+      "MaxStoppLimmite=0.01x\r\nTrailOn= 0.3\r\nTrailMA=0e5\r\n",
+      loaded);
+  const struct {
+    int row;
+    const char* slot0;
+    const char* slot1;
+  } expected[] = {
+      {kRowRikakuBairits, "0.3", ".5"}, {kRowTrailSL, "0.8", "0.8"},
+      {kRowRikakuValue, "5", "5"},      {kRowMaxStoppLimmite, "2500", "0.01x"},
+      {kRowTrailOn, "12", " 0.3"},      {kRowTrailMA, "10", "10"},
+  };
+  for (const auto& e : expected) {
+    EXPECT_EQ(loaded.Cell(e.row, 0), e.slot0) << SettingRows()[e.row].key;
+    EXPECT_EQ(loaded.Cell(e.row, 1), e.slot1) << SettingRows()[e.row].key;
+  }
+  EXPECT_EQ(loaded.Cell(kRowNpTp0, 0), "0");  // not a row with a default
 }
 
 TEST(SettingsFileText, SlotSwitching) {

@@ -45,15 +45,10 @@ TEST(SettingsMapText, ValuesAsTheControlsHoldThem) {
   EXPECT_NE(BuildSettingsMapText(v, "", 1, "").find("BuiltInTimes=1\r\n"), std::string::npos);
 }
 
-TEST(SettingsMapText, LongTextIsCutToLeaveAZeroByte) {
-  ControlValues v = EmptyControls();
-  v[kRowTradeComment] = std::string(3000, 'c');
-  const std::string text = BuildSettingsMapText(v, "", 1, "");
-  const std::string fitted = FitSettingsMapText(text, 2048);
-  EXPECT_EQ(fitted.size(), 2047u);
-  EXPECT_EQ(fitted, text.substr(0, 2047));
-  EXPECT_EQ(FitSettingsMapText("abc", 2048), "abc");
-  EXPECT_EQ(FitSettingsMapText(std::string(2047, 'x'), 2048).size(), 2047u);
+TEST(SettingsMapText, OnlyTheWholeTextWithItsZeroByteFits) {
+  EXPECT_TRUE(FitsSettingsMap(std::string(2047, 'x'), 2048));
+  EXPECT_FALSE(FitsSettingsMap(std::string(2048, 'x'), 2048));
+  EXPECT_FALSE(FitsSettingsMap("", 0));
 }
 
 TEST(SettingsMapText, ReadBackComparesTheSentLines) {

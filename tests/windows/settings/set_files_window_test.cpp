@@ -166,6 +166,45 @@ TEST_F(SetFilesTest, NameWithoutAShiftJisFormIsRefusedAndNotListed) {
   EXPECT_TRUE(ListedNames().empty());
 }
 
+TEST_F(SetFilesTest, NamesOutsideTheFolderOrOfADeviceAreRefusedByEveryAction) {
+  // A set file at each would-be target, written by its verbatim path, which no device name
+  // takes over.
+  const struct {
+    const char* name;
+    std::string target;
+  } cases[] = {
+      {"..\\x", folder_ + "x.stdt"},
+      {"NUL", SetPath("NUL")},
+      {"com1.txt", SetPath("com1.txt")},
+  };
+  const std::string set = "PelmorarSetting\r\nNanpin1=7\r\n";
+  for (const auto& c : cases) {
+    const HANDLE file = CreateFileW(SjisToWide("\\\\?\\" + c.target).c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << c.target;
+    DWORD written = 0;
+    WriteFile(file, set.data(), static_cast<DWORD>(set.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  setting_->EditOf(NanpinRow(1)).SetText("4");
+  for (const auto& c : cases) {
+    // Load, delete, save.
+    for (const std::vector<int>& keys :
+         {std::vector<int>{}, {VK_SHIFT, VK_CONTROL}, {VK_CONTROL}}) {
+      messages_.clear();
+      ExpectNameBoxFlashed([&] { ClickIn(keys, c.name); });
+      ASSERT_EQ(messages_.size(), 1u) << c.name;
+      EXPECT_EQ(messages_[0].text, SetNameRefusal(c.name));
+      std::string left;
+      EXPECT_TRUE(ReadFileBytes("\\\\?\\" + c.target, left));
+      EXPECT_EQ(left, set) << c.name;
+    }
+  }
+  EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "4");
+  EXPECT_EQ(conv->SettingStatus, "");
+  EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
+}
+
 TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
   ASSERT_TRUE(WriteTextFile(
       "PelmorarSetting\r\nManualDataIndex=0\r\nTrailOrder=1\r\nNanpin1=1.2.3\r\n"
@@ -181,7 +220,7 @@ TEST_F(SetFilesTest, LoadCleansAndDefaultsAndMarksTheStatus) {
   EXPECT_EQ(setting_->SettingTable.Cell(NanpinRow(1), 1), "9");
   EXPECT_EQ(setting_->EditOf(TpRow(1)).Text(), "0.5");
   EXPECT_EQ(setting_->EditOf(DepthRow(2)).Text(), "-7");
-  EXPECT_EQ(setting_->EditOf(kRowRikakuBairits).Text(), "0.5");
+  EXPECT_EQ(setting_->EditOf(kRowRikakuBairits).Text(), "0.8");
   EXPECT_EQ(setting_->EditOf(kRowTrailMA).Text(), "10");
   EXPECT_EQ(setting_->EditOf(kRowMaxStoppLimmite).Text(), "2500");
   EXPECT_EQ(setting_->cmbSetName.Text(), "loaded");

@@ -52,18 +52,34 @@ TEST_F(SettingsSend, ControlsLotAndDataPathGoOut) {
             std::string::npos);
 }
 
-TEST_F(SettingsSend, LongTextIsCutAndEndsInZero) {
+TEST_F(SettingsSend, TextTooLongForTheMapIsNotSentAtAll) {
   ClearControls();
-  setting_->EditOf(kRowTradeComment).SetText(std::string(1500, 'a'));
+  conv->Config.DataPath = "";
   setting_->cmdEASettingClick();
-  setting_->EditOf(kRowTradeComment).SetText(std::string(3000, 'c'));
+  const size_t room = 2047 - MapText().size();  // comment bytes that still fit
+  ASSERT_LT(room, 1500u);
+
+  setting_->EditOf(kRowTradeComment).SetText(std::string(room, 'a'));
+  conv->SettingStatus = "ReadOK";
   setting_->cmdEASettingClick();
-  const std::string bytes = MapBytes();
-  ASSERT_EQ(bytes.size(), 2048u);
-  EXPECT_EQ(bytes[2047], '\0');
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(MapText(), setting_->BuildSettingsMapText());
   EXPECT_EQ(MapText().size(), 2047u);
-  EXPECT_EQ(MapText().substr(0, 17), "PelmorarSetting\r\n");
-  EXPECT_EQ(MapText().back(), 'c');
+  EXPECT_EQ(conv->SettingStatus, "SendOK");
+  const std::string whole = MapBytes();
+
+  for (size_t comment : {room + 1, size_t{1500}}) {
+    messages_.clear();
+    conv->SettingStatus = "ReadOK";
+    setting_->EditOf(kRowTradeComment).SetText(std::string(comment, 'c'));
+    setting_->cmdEASettingClick();
+    EXPECT_EQ(MapBytes(), whole) << comment;
+    EXPECT_EQ(conv->SettingStatus, "ReadOK");
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text,
+              "設定が長すぎてＥＡに送信できません！\n「説明」を短くしてください");
+    EXPECT_EQ(messages_[0].caption, ApplicationTitle());
+  }
 }
 
 TEST_F(SettingsSend, StatusMovesFromReadOkToSendOkOnly) {

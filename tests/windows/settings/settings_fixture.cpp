@@ -94,7 +94,8 @@ void SettingsWindowTest::SetUp() {
 
 void SettingsWindowTest::TearDown() {
   seams_.reset();
-  RemoveFolder(folder_);
+  // By the verbatim path, so that a file a test made under a device name goes too.
+  RemoveFolder("\\\\?\\" + folder_);
 }
 
 void SettingsWindowTest::ClearControls() {
