@@ -83,6 +83,7 @@ TEST_F(SettingsSend, TextTooLongForTheMapIsNotSentAtAll) {
 }
 
 TEST_F(SettingsSend, StatusMovesFromReadOkToSendOkOnly) {
+  ClearControls();
   setting_->cmdEASettingClick();
   EXPECT_EQ(conv->SettingStatus, "");
   conv->SettingStatus = "ReadOK";
