@@ -84,6 +84,15 @@ double dMACD(const BarRecord* bars, int count, int fastPeriod, int slowPeriod, i
   const Array in = PriceArray(bars, count, appliedPrice);
   Array out[3] = {NewArray(count), NewArray(count), NewArray(count)};
   int begin = 0, produced = 0;
+  // TA_MACD takes -1 for the lookback of a signal average of period 1 and copies from before
+  // its own buffer. The extended MACD averages over period 1 by copying and seeds its two
+  // exponential averages exactly as TA_MACD does, so it gives that unsmoothed line.
+  if (signalPeriod == 1) {
+    const TA_RetCode rc =
+        TA_MACDEXT(0, count - 1, in.get(), fastPeriod, TA_MAType_EMA, slowPeriod, TA_MAType_EMA, 1,
+                   TA_MAType_SMA, &begin, &produced, out[0].get(), out[1].get(), out[2].get());
+    return mode == 2 ? 0.0 : Pick(rc, out[0].get(), produced, shift);
+  }
   const TA_RetCode rc = TA_MACD(0, count - 1, in.get(), fastPeriod, slowPeriod, signalPeriod,
                                 &begin, &produced, out[0].get(), out[1].get(), out[2].get());
   return Pick(rc, out[mode].get(), produced, shift);

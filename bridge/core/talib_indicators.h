@@ -15,7 +15,8 @@ double dMA(const BarRecord* bars, int count, int period, int maShift, int method
            int shift);
 double MoA15(const BarRecord* bars, int count, int period, int maShift, int method,
              int appliedPrice, int shift);
-// mode: 0 MACD line, 1 signal line, 2 histogram.
+// mode: 0 MACD line, 1 signal line, 2 histogram. A signal period of 1 leaves the line
+// unsmoothed: the signal line is the MACD line and the histogram 0.
 double dMACD(const BarRecord* bars, int count, int fastPeriod, int slowPeriod, int signalPeriod,
              int appliedPrice, int mode, int shift);
 double dRSI(const BarRecord* bars, int count, int period, int appliedPrice, int shift);

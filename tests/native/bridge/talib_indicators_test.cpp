@@ -110,6 +110,23 @@ TEST(dMACD, ModesPickTheThreeLines) {
   EXPECT_EQ(dMACD(bars.data(), 30, 12, 26, 9, 0, 0, 0), 0.0);  // too few bars
 }
 
+TEST(dMACD, SignalPeriodOneIsTheLineItself) {
+  // Fast 2 and slow 3 over closes 1, 2, 4, 8, 16. Both averages start at the third close: the
+  // slow one at the mean of the first three (7/3), the fast one at the mean of the two before
+  // it (3); each then moves by (close - average) * 2 / (period + 1). The line is
+  // 3 - 7/3 = 2/3, then 19/3 - 31/6 = 7/6, then 115/9 - 127/12 = 79/36.
+  const auto bars = FromCloses({1, 2, 4, 8, 16});
+  const BarRecord* b = bars.data();
+  const double line[] = {79 / 36.0, 7 / 6.0, 2 / 3.0};
+  for (int shift = 0; shift < 3; ++shift) {
+    EXPECT_DOUBLE_EQ(dMACD(b, 5, 2, 3, 1, 0, 0, shift), line[shift]) << shift;
+    EXPECT_DOUBLE_EQ(dMACD(b, 5, 2, 3, 1, 0, 1, shift), line[shift]) << shift;
+    EXPECT_EQ(dMACD(b, 5, 2, 3, 1, 0, 2, shift), 0.0) << shift;
+    EXPECT_DOUBLE_EQ(dMACD(b, 5, 3, 2, 1, 0, 0, shift), line[shift]) << shift;  // as 2, 3
+  }
+  EXPECT_EQ(dMACD(b, 5, 2, 3, 1, 0, 0, 3), 0.0);
+}
+
 TEST(dRSI, RisingClosesGiveOneHundred) {
   std::vector<double> closes;
   closes.reserve(30);

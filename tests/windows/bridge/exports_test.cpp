@@ -95,6 +95,30 @@ TEST_F(BridgeTest, IndicatorsGiveTheLibrarysValues) {
   EXPECT_NE(lib.fEnvelopes(b, 300, 14, 1, 2, 0, 0.25, 2, 3), 0.0);
 }
 
+// A signal period of 1: the signal is the MACD line itself and the histogram 0. Fast 2 and
+// slow 3 over closes 1, 2, 4, 8, 16 give the line 2/3, 7/6, 79/36 (worked out beside the
+// library's own tests).
+TEST_F(BridgeTest, MacdWithSignalPeriodOneIsTheLineItself) {
+  LoadBridge();
+  std::vector<BarRecord> bars(5);
+  double close = 1;
+  for (auto& bar : bars) {
+    bar.open = close;
+    bar.high = close;
+    bar.low = close;
+    bar.close = close;
+    close *= 2;
+  }
+  const BarRecord* b = bars.data();
+  const double line[] = {79 / 36.0, 7 / 6.0, 2 / 3.0};
+  for (int shift = 0; shift < 3; ++shift) {
+    EXPECT_DOUBLE_EQ(lib.dMACD(b, 5, 2, 3, 1, 0, 0, shift), line[shift]) << shift;
+    EXPECT_DOUBLE_EQ(lib.dMACD(b, 5, 2, 3, 1, 0, 1, shift), line[shift]) << shift;
+    EXPECT_EQ(lib.dMACD(b, 5, 2, 3, 1, 0, 2, shift), 0.0) << shift;
+  }
+  EXPECT_EQ(lib.dMACD(b, 5, 2, 3, 1, 0, 0, 3), 0.0);
+}
+
 TEST_F(BridgeTest, HostileArgumentsGiveZero) {
   LoadBridge();
   const auto bars = Walk(50);
