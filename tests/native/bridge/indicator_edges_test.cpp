@@ -163,20 +163,25 @@ constexpr double kLargestAnswer = 1000.0;
 // Every combination of the argument values; stops at the first answer out of bounds.
 void Sweep(const Indicator& indicator, const Inputs& in) {
   std::vector<Values> lists;
-  for (Domain domain : indicator.args) lists.push_back(domain(in.count));
+  std::vector<int> args;
+  for (Domain domain : indicator.args) {
+    lists.push_back(domain(in.count));
+    args.push_back(lists.back().front());
+  }
   std::vector<size_t> at(lists.size(), 0);
-  std::vector<int> args(lists.size());
-  for (;;) {
-    for (size_t i = 0; i < lists.size(); ++i) args[i] = lists[i][at[i]];
+  for (size_t turned = 0; turned < lists.size();) {
     const double answer = indicator.call(in, args.data());
     if (!(std::fabs(answer) <= kLargestAnswer)) {
       ADD_FAILURE() << indicator.name << " over " << in.count << " bars gives " << answer
                     << " for arguments " << testing::PrintToString(args);
       return;
     }
-    size_t i = 0;
-    while (i < at.size() && ++at[i] == lists[i].size()) at[i++] = 0;
-    if (i == at.size()) return;
+    // The next combination, the first argument turning fastest; done when all wrapped round.
+    for (turned = 0; turned < lists.size(); ++turned) {
+      at[turned] = (at[turned] + 1) % lists[turned].size();
+      args[turned] = lists[turned][at[turned]];
+      if (at[turned] != 0) break;
+    }
   }
 }
 
