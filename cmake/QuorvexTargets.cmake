@@ -56,21 +56,61 @@ function(qx_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
 
-# A GUI program with the version resource and the manifest (common controls 6, DPI aware, run
-# with the rights of the user who starts it).
-# VERSION is the dotted file version, e.g. 1.0.8.0.
+# A program's version resource. VERSION is the dotted file version, e.g. 1.0.8.0.
 function(qx_version_resource target version description)
   string(REPLACE "." "," version_commas ${version})
   set(QX_FILE_VERSION ${version})
   set(QX_FILE_VERSION_COMMAS ${version_commas})
   set(QX_DESCRIPTION ${description})
-  set(QX_MANIFEST ${PROJECT_SOURCE_DIR}/common/win/app.manifest)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${PROJECT_SOURCE_DIR}/common/win/version.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})
+endfunction()
+
+# The list of every program the Windows builds make, one path a line, relative to the list's
+# own folder (written by qx_manifest_every_program).
+set(QX_PROGRAM_LIST ${CMAKE_BINARY_DIR}/built_programs.txt)
+
+# The executables declared in DIR and in the folders below it, into OUT.
+function(qx_executables_below out dir)
+  set(found)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(t ${targets})
+    get_target_property(type ${t} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      list(APPEND found ${t})
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    qx_executables_below(below ${sub})
+    list(APPEND found ${below})
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Every program the build makes, test programs, their helper processes and the stand-ins
+# included, carries the shared manifest: common controls 6, DPI awareness, and the rights of
+# whoever starts it (without that Windows takes a program named like "..setup.." for an
+# installer and asks for an administrator). Called once every folder has declared its
+# targets, so that no program can miss it; the programs are listed in QX_PROGRAM_LIST.
+function(qx_manifest_every_program)
+  set(QX_MANIFEST ${PROJECT_SOURCE_DIR}/common/win/app.manifest)
+  set(rc ${CMAKE_BINARY_DIR}/app_manifest.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/common/win/manifest.rc.in ${rc} @ONLY)
   # The resource compiler reads the manifest through the .rc file, which the build does not
   # scan: without this a changed manifest would not reach the programs until a clean build.
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${QX_MANIFEST})
+  add_library(qx_manifest OBJECT ${rc})
+  get_filename_component(list_folder ${QX_PROGRAM_LIST} DIRECTORY)
+  qx_executables_below(programs ${PROJECT_SOURCE_DIR})
+  set(lines)
+  foreach(t ${programs})
+    target_link_libraries(${t} PRIVATE qx_manifest)
+    list(APPEND lines "$<PATH:RELATIVE_PATH,$<TARGET_FILE:${t}>,${list_folder}>")
+  endforeach()
+  list(JOIN lines "\n" text)
+  file(GENERATE OUTPUT ${QX_PROGRAM_LIST} CONTENT "${text}\n")
 endfunction()
 
 # qx_copy_beside(TARGET [FOLDER sub] built...): copies the files of the built targets

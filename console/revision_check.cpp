@@ -42,11 +42,13 @@ std::string FileNameOf(const std::string& path) {
 }
 
 // Shows a note in Notepad and removes it once Notepad has read it in: when Notepad is ready
-// for input (within a bound) and a moment more.
+// for input (within a bound) and a moment more. A note Notepad did not take stays on the
+// desktop for the trader to read.
 void ShowNote(const std::string& notepad, const std::string& note) {
   if (!FileExists(note)) return;
-  StartProgram(notepad, " " + note, kNoteReadyMs);
+  const bool shown = StartProgram(notepad, " " + note, kNoteReadyMs);
   ui::ProcessMessages();
+  if (!shown) return;
   WaitMilliseconds(kNoteShowMs);
   ui::ProcessMessages();
   DeleteFileAt(note);

@@ -36,10 +36,10 @@ Seams RealSeams() {
                         &si, &pi))
       return false;
     // A program without a message loop (or that never gets ready) returns at the bound.
-    if (readyWithinMs != 0) WaitForInputIdle(pi.hProcess, readyWithinMs);
+    const bool ready = readyWithinMs == 0 || WaitForInputIdle(pi.hProcess, readyWithinMs) == 0;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return true;
+    return ready;
   };
   return s;
 }

@@ -16,7 +16,8 @@ struct Seams {
   std::function<void(DWORD milliseconds)> sleep = {};
   // Starts a program. commandLine is what follows the program's quoted path on its command
   // line, as it stands (may be empty; " file" passes one file). With readyWithinMs 0 it returns
-  // at once; otherwise it returns when the program is ready for input, or that long at most.
+  // at once, true when the program started; otherwise it returns when the program is ready for
+  // input, or that long at most, true only when it started and became ready.
   std::function<bool(const std::string& path, const std::string& commandLine, DWORD readyWithinMs)>
       startProgram = {};
 };

@@ -7,7 +7,9 @@
 namespace console {
 
 std::string FormatPriceValue(long double price) {
-  return common::FormatPrice(PriceMask(price), common::FloatToText(price));
+  // The general conversion writes a quote below 0.0001 in exponent form ("2E-5"), which the
+  // mask cannot lay out and no price box accepts back: lay out its plain decimal digits.
+  return common::FormatPrice(PriceMask(price), PlainDecimal(common::FloatToText(price)));
 }
 
 bool IsLargeQuoteText(const std::string& priceText) {

@@ -16,7 +16,8 @@ inline const char* PriceMask(long double price) {
   return IsLargeQuote(price) ? "###.000" : "###.00000";
 }
 
-// The number text of a price laid out by the mask of its kind.
+// The number text of a price laid out by the mask of its kind, from its plain decimal digits
+// however small it is (2.345e-5 gives 0.00002).
 std::string FormatPriceValue(long double price);
 
 // The price map's text while the terminal side is not ready: empty, or just 0.

@@ -42,6 +42,8 @@ case " $* " in
     exit 0 ;;
   *" install "*)
     n=$(count installs)
+    # The set-up interrupted while apt works (the shell that runs apt-get is its parent).
+    [ -e "$FAKE_DIR/terminate_on_install" ] && kill -TERM "$PPID"
     [ -n "$sources" ] && cp "$sources" "$FAKE_DIR/narrowed.list"
     if [ "$n" -le "$(cat "$FAKE_DIR/install_failures")" ]; then
       echo "Some packages could not be installed. This may mean that you have"
@@ -71,22 +73,29 @@ http://deb.example/debian-security/ bookworm-security main amd64 $work/lists/sec
 http://deb.example/debian-security/ bookworm-security main i386 $work/lists/sec-i386
 T
 
-# Runs qx_apt_install in a fresh fake state; output goes to $FAKE_DIR/out, the exit code to rc.
+# Runs qx_apt_install in a fresh fake state under scripts/setup's options, beside an exit trap
+# of the caller's own; output goes to $FAKE_DIR/out, the exit code to rc. Whatever the way out,
+# no temporary folder may be left and the caller's trap must still run.
 run_case() {
   local update_failures=$1 install_failures=$2
   shift 2
   export FAKE_DIR="$work/case"
-  rm -rf "$FAKE_DIR"; mkdir -p "$FAKE_DIR"
+  rm -rf "$FAKE_DIR"; mkdir -p "$FAKE_DIR/tmp"
   echo "$update_failures" >"$FAKE_DIR/update_failures"
   echo "$install_failures" >"$FAKE_DIR/install_failures"
   cp "$work/targets" "$FAKE_DIR/targets"
+  [ -z "${TERMINATE_ON_INSTALL:-}" ] || : >"$FAKE_DIR/terminate_on_install"
   (
-    export PATH="$work/bin:$PATH" QX_APT_PAUSE=0
+    set -euo pipefail
+    export PATH="$work/bin:$PATH" QX_APT_PAUSE=0 TMPDIR="$FAKE_DIR/tmp"
+    trap ': >"$FAKE_DIR/caller_trap_ran"' EXIT
     # shellcheck source=../../scripts/apt-steps
     source "$root/scripts/apt-steps"
     qx_apt_install "$@"
   ) >"$FAKE_DIR/out" 2>&1
   rc=$?
+  check "installing '$*' leaves no temporary folder and keeps the caller's trap" \
+    test -z "$(ls -A "$FAKE_DIR/tmp")" -a -e "$FAKE_DIR/caller_trap_ran"
 }
 
 check() {
@@ -134,6 +143,10 @@ check "the narrowed list lives outside /etc/apt" \
 run_case 99 2 wine32:i386 xvfb
 check "a second failed install fails the run" test "$rc" != 0 -a "$(calls install)" = 2
 check "the failure names the packages" said "could not install: libgl1:i386 wine32:i386"
+
+# Interrupted during the install: the run ends with the signal and its lists are removed.
+TERMINATE_ON_INSTALL=1 run_case 0 0 wine32:i386
+check "an interrupted install ends the run" test "$rc" = 143
 
 # The install fails although every source is complete: no narrowing, the packages named.
 grep -v debian-security "$work/targets" >"$work/targets.complete"

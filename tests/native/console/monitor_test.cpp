@@ -44,6 +44,7 @@ TEST(MonitorPrice, PriceAndPreview) {
   // Quotes of 1000 and above keep every integer digit.
   EXPECT_EQ(ReadMonitorPrice("1234.56", 50).nowPrice, "1234.560");
   EXPECT_EQ(ReadMonitorPrice("2034.56", 45).preview.price, "2034.610");
+  EXPECT_EQ(ReadMonitorPrice("0.00002", 40).nowPrice, "0.00002");
 }
 
 TEST(MonitorPrice, PriceBoxColourAgainstTheCurrentPrice) {

@@ -110,6 +110,10 @@ TEST(PriceFromMap, ReadyOnlyWithANonZeroNumber) {
   EXPECT_EQ(PriceFromMapText("1.3051").text, "1.30510");
   EXPECT_EQ(PriceFromMapText("9.9").text, "9.90000");
   EXPECT_EQ(PriceFromMapText("2034.56").text, "2034.560");
+  // Below 0.0001 the value is still laid out from its decimal digits, never "2E-5".
+  EXPECT_EQ(PriceFromMapText("0.00002").text, "0.00002");
+  EXPECT_EQ(FormatPriceValue(0.00002345L), "0.00002");
+  EXPECT_EQ(FormatPriceValue(0.0001L), "0.00010");
   EXPECT_THROW(PriceFromMapText("1.2.3"), ConversionError);
 }
 

@@ -48,7 +48,7 @@ class ConfigTest : public ::testing::Test {
         .startProgram =
             [this](const std::string& path, const std::string& commandLine, DWORD readyWithinMs) {
               started.push_back({path, commandLine, readyWithinMs});
-              return true;
+              return startsAndGetsReady;
             },
     });
     folderDialog_ = std::make_unique<FolderBrowserOverride>(
@@ -90,6 +90,7 @@ class ConfigTest : public ::testing::Test {
   std::deque<int> answers;
   std::vector<DWORD> waits;
   std::vector<StartedProgram> started;
+  bool startsAndGetsReady = true;  // what the program-start seam reports
   std::vector<std::string> dialogTitles;
   std::optional<std::string> dialogAnswer;
 

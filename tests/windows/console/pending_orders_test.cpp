@@ -254,6 +254,34 @@ TEST_F(PendingTest, GoldQuoteKeepsItsThousandsOnEveryPricePath) {
   EXPECT_TRUE(messages.empty());
 }
 
+// The price map holds 0.00002345 as its first 7 characters, 0.00002: shown, stepped and sent
+// as a decimal.
+TEST_F(PendingTest, QuoteBelowATenThousandthIsADecimalOnEveryPricePath) {
+  SetPrice("0.00002345");
+  conv->cmdGetPrice.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "0.00002");
+  conv->cmdPriceUp.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "0.00003");
+  conv->cmdPriceUp10.Click();
+  EXPECT_EQ(conv->txtPrice.Text(), "0.00013");
+  conv->cmdBuyLimit.Click();
+  EXPECT_EQ(Command(), "BuyLimit_1.0=0.00013");
+  shiftDown = true;
+  conv->cmdPriceDownClick();  // reloads the current price
+  EXPECT_EQ(conv->txtPrice.Text(), "0.00002");
+  shiftDown = false;
+
+  conv->chkPlusMinus.SetChecked(true);
+  conv->TrackBar1.SetPosition(40);
+  SetInfo("PelmorarInfo\r\nHitCount=0\r\n");
+  conv->tmrNowPriceTimer();
+  EXPECT_EQ(conv->txtNowPrice.Text(), "0.00002");
+  EXPECT_EQ(conv->txtPrice.Text(), "0.00102");
+  conv->cmdBuyLimit.Click();
+  EXPECT_EQ(Command(), "BuyLimit_1.0=0.00102");
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(PendingTest, LadderStepsTheTypedPrice) {
   conv->txtPrice.SetText("1.23450");
   conv->cmdPriceUp.Click();

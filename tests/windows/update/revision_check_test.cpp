@@ -92,6 +92,21 @@ TEST_F(RevisionTest, YesDownloadsUnpacksShowsBothNotesAndRecords) {
   EXPECT_TRUE(conv->tmrRevCheck.Enabled());
 }
 
+// Notepad that could not be started, or never got ready, has read nothing: both notes stay.
+TEST_F(RevisionTest, NotesNotepadDidNotTakeStay) {
+  Serve(kRevisionTxt, "1.5\r\n");
+  Serve(kDefaultArchive, StoredLzhArchive({{"ReadEAUpRev.txt", "read me first\r\n"},
+                                           {"EA_Update\\ReadEAUpRev.txt", "new revision\r\n"}}));
+  answers = {IDYES};
+  startsAndGetsReady = false;
+  conv->cmd_GetRevisionClick();
+  EXPECT_EQ(started.size(), 2u);
+  EXPECT_TRUE(FileExists(Note(desktop.path())));
+  EXPECT_TRUE(FileExists(Note(desktop.path() + "EA_Update\\")));
+  EXPECT_TRUE(waits.empty());
+  EXPECT_NE(IniText().find("Revision=1.5\r\n"), std::string::npos);
+}
+
 TEST_F(RevisionTest, NoStopsTheChecksUntilTheSplashClosesAgain) {
   Serve(kRevisionTxt, "1.5\r\n");
   answers = {IDNO};
