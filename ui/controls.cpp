@@ -38,13 +38,25 @@ std::wstring ItemText(HWND hwnd, UINT lengthMessage, UINT textMessage, int index
   return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
+// The text runs from border to border: the inner margins that the system gives an edit for
+// its font would hide the ends of a value in an edit made just wide enough for it.
+void ClearMargins(HWND edit) {
+  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+}
+
+int TextWidth(HDC dc, const std::wstring& text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
 }  // namespace
 
 // --- Control ---------------------------------------------------------------------------------
 
 Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
                  DWORD exStyle, Layer layer)
-    : form_(form) {
+    : form_(form), layer_(layer) {
   color_ = args.color;
   textColor_ = args.textColor;
   const bool radio = IsRadio(className, style);
@@ -84,6 +96,19 @@ Control::Control(Form& form, const ControlArgs& args, const wchar_t* className, 
   form.controls_[hwnd_] = this;
   SetWindowSubclass(hwnd_, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
   if (!args.hint.empty()) SetHint(args.hint);
+  MakeRoomBeside();
+}
+
+void Control::MakeRoomBeside() {
+  if (IsFrame()) return;
+  const RECT mine = PlaceOf(hwnd_);
+  for (Control* other : FormControls()) {
+    auto* label = dynamic_cast<Label*>(other);
+    const RECT theirs = label ? PlaceOf(label->hwnd_) : RECT{};
+    RECT common{};
+    if (label && label != this && theirs.left < mine.left && IntersectRect(&common, &mine, &theirs))
+      label->Refit();
+  }
 }
 
 Control::~Control() {
@@ -280,6 +305,12 @@ Edit::Edit(Form& form, const ControlArgs& args, EditOptions options)
               WS_EX_CLIENTEDGE) {
   if (!options.inputMethod) ImmAssociateContext(hwnd_, nullptr);
   if (options.multiLine) SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
+  ClearMargins(hwnd_);
+}
+
+void Edit::OnDpiChanged(int oldDpi, int newDpi) {
+  Control::OnDpiChanged(oldDpi, newDpi);
+  ClearMargins(hwnd_);  // a new font brings the system's margins back
 }
 
 void Edit::SetText(const std::string& text) {
@@ -322,6 +353,98 @@ void TickButton::OnCommand(WORD code) {
   if (code == BN_CLICKED && onClick) onClick();
 }
 
+bool TickButton::OnNotify(NMHDR& header, LRESULT& result) {
+  if (header.code != NM_CUSTOMDRAW) return false;
+  // The whole is drawn at the first stage of every paint, the focus's own included, so that
+  // no later stage draws over it.
+  const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
+  if (draw.dwDrawStage != CDDS_PREERASE || !DrawAroundBlank(draw.hdc)) return false;
+  result = CDRF_SKIPDEFAULT;
+  return true;
+}
+
+bool TickButton::DrawAroundBlank(HDC dc) {
+  const std::wstring caption = SjisToWide(Text());
+  const size_t blank = caption.find(L"  ");
+  const size_t after = caption.find_first_not_of(L' ', blank);
+  if (blank == std::wstring::npos || after == std::wstring::npos) return false;
+  const std::wstring head = caption.substr(0, blank);
+  const std::wstring tail = caption.substr(after);
+  const bool radio = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+  const auto state = static_cast<UINT>(SendMessageW(hwnd_, BM_GETSTATE, 0, 0));
+  const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+  HTHEME theme = GetWindowTheme(hwnd_);
+  const int part = radio ? BP_RADIOBUTTON : BP_CHECKBOX;
+  // The part states count normal, hot, pressed, disabled; unticked, then ticked.
+  const int partState = ((state & BST_CHECKED) ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL) +
+                        (!enabled                  ? 3
+                         : (state & BST_PUSHED)    ? 2
+                         : (state & BST_HOT) != 0U ? 1
+                                                   : 0);
+  HGDIOBJ oldFont =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+  SIZE box{form_.Scale(12) + 1, form_.Scale(12) + 1};
+  if (theme) GetThemePartSize(theme, dc, part, partState, nullptr, TS_DRAW, &box);
+  int digit = 0;
+  GetCharWidth32W(dc, L'0', L'0', &digit);
+  const int textLeft = box.cx + digit / 2;
+  const int headEnd = textLeft + TextWidth(dc, head);
+  // Where the words after the blank would start, and the end of the controls placed in it.
+  const int planned = textLeft + TextWidth(dc, caption.substr(0, after));
+  const RECT me = PlaceOf(hwnd_);
+  int tailLeft = planned;
+  for (Control* other : FormControls()) {
+    if (other == this || other->IsFrame() ||
+        !(GetWindowLongPtrW(other->Handle(), GWL_STYLE) & WS_VISIBLE))
+      continue;
+    const RECT o = PlaceOf(other->Handle());
+    RECT common{};
+    if (IntersectRect(&common, &me, &o) && o.left - me.left >= headEnd &&
+        o.right - me.left > planned)
+      tailLeft = std::max(tailLeft, static_cast<int>(o.right - me.left) + TextWidth(dc, L" "));
+  }
+  if (tailLeft == planned) {
+    SelectObject(dc, oldFont);
+    return false;
+  }
+
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd_), WM_CTLCOLORSTATIC,
+                                                           reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(hwnd_)));
+  FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+  const int boxTop = (client.bottom - box.cy) / 2;
+  RECT glyph{0, boxTop, box.cx, boxTop + box.cy};
+  if (theme) {
+    DrawThemeBackground(theme, dc, part, partState, &glyph, nullptr);
+  } else {
+    DrawFrameControl(dc, &glyph, DFC_BUTTON,
+                     (radio ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) |
+                         ((state & BST_CHECKED) ? DFCS_CHECKED : 0) |
+                         ((state & BST_PUSHED) ? DFCS_PUSHED : 0) | (enabled ? 0 : DFCS_INACTIVE));
+  }
+  if (!enabled) ::SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
+  RECT headRect{textLeft, 0, client.right, client.bottom};
+  DrawTextW(dc, head.c_str(), -1, &headRect, flags);
+  RECT tailRect{tailLeft, 0, client.right, client.bottom};
+  DrawTextW(dc, tail.c_str(), -1, &tailRect, flags);
+  SetBkMode(dc, oldMode);
+  if ((state & BST_FOCUS) && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const int height = tm.tmHeight;
+    const int top = (client.bottom - height) / 2;
+    RECT focus{textLeft - 1, top, std::min<LONG>(client.right, tailLeft + TextWidth(dc, tail) + 1),
+               top + height};
+    DrawFocusRect(dc, &focus);
+  }
+  SelectObject(dc, oldFont);
+  return true;
+}
+
 CheckBox::CheckBox(Form& form, const ControlArgs& args, bool checked)
     : TickButton(form, args, BS_AUTOCHECKBOX, checked) {}
 
@@ -361,9 +484,21 @@ void Panel::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 // --- Label -----------------------------------------------------------------------------------
 
+namespace {
+
+bool FitsItsText(const ControlArgs& args) {
+  return args.width == 0 || args.height == 0;
+}
+
+}  // namespace
+
+// A fitted label is measured without breaking its lines; cut short beside a control, it shows
+// the start of each line rather than breaking one in two (a leading blank would then be all).
 Label::Label(Form& form, const ControlArgs& args)
-    : Control(form, args, WC_STATICW, SS_LEFT), fitted_(args.width == 0 || args.height == 0) {
+    : Control(form, args, WC_STATICW, FitsItsText(args) ? SS_LEFTNOWORDWRAP : SS_LEFT),
+      fitted_(FitsItsText(args)) {
   if (fitted_) FitText();
+  MakeRoomBeside();  // only now has the label a size
 }
 
 void Label::SetText(const std::string& text) {
@@ -371,8 +506,7 @@ void Label::SetText(const std::string& text) {
   if (fitted_) FitText();
 }
 
-void Label::OnDpiChanged(int oldDpi, int newDpi) {
-  Control::OnDpiChanged(oldDpi, newDpi);
+void Label::Refit() {
   if (fitted_) FitText();
 }
 
@@ -390,7 +524,17 @@ void Label::FitText() {
   }
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The text ends before the first control to the right of the label's start that it reaches.
+  const RECT me = PlaceOf(hwnd_);
+  int width = r.right;
+  for (Control* other : FormControls()) {
+    if (other == this || other->IsFrame()) continue;
+    const RECT o = PlaceOf(other->Handle());
+    if (o.left > me.left && o.left < me.left + width && o.top < me.top + r.bottom &&
+        o.bottom > me.top)
+      width = o.left - me.left;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // --- ComboBox, ListBox -----------------------------------------------------------------------

@@ -66,6 +66,8 @@ class Control : public Window {
   virtual HBRUSH OnCtlColor(HDC dc, UINT message);
   // The form moved to a display of another DPI: place, size and font follow.
   virtual void OnDpiChanged(int oldDpi, int newDpi);
+  // A frame (group box, panel) lies beneath the other controls and around some of them.
+  bool IsFrame() const { return layer_ == Layer::Beneath; }
 
  protected:
   // Frames (group boxes, panels) lie beneath every other control; the others keep their
@@ -78,12 +80,15 @@ class Control : public Window {
   virtual bool TakesFormColor() const { return false; }
   // Every control of the form.
   std::vector<Control*> FormControls() const;
+  // Fitted labels that reach from the left into this control end where it begins.
+  void MakeRoomBeside();
   Form& form_;
   int radioGroup_ = 0;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data);
+  Layer layer_;
   HFONT ownFont_ = nullptr;
   FontSpec ownFontSpec_;
   std::string hint_;
@@ -129,12 +134,15 @@ class Edit : public Control {
   void SetReadOnly(bool readOnly);
 
   void OnCommand(WORD code) override;
+  void OnDpiChanged(int oldDpi, int newDpi) override;
 
  private:
   bool settingText_ = false;
 };
 
 // What a check box and a radio button share: the tick, the click event, the form's colour.
+// A caption with a blank of two or more spaces leaves room for a control placed over it: the
+// words after the blank are drawn where that control ends, whatever the font's spaces measure.
 class TickButton : public Control {
  public:
   // Clicked by the user, or the tick changed by SetChecked.
@@ -142,12 +150,18 @@ class TickButton : public Control {
   bool Checked() const;
 
   void OnCommand(WORD code) override;
+  bool OnNotify(NMHDR& header, LRESULT& result) override;
 
  protected:
   // A tick button with a text colour is drawn without the visual theme, which would ignore it.
   TickButton(Form& form, const ControlArgs& args, DWORD style, bool checked);
   void SetTick(bool checked);
   bool TakesFormColor() const override { return true; }
+
+ private:
+  // Draws box and caption with the words after the blank moved clear of the control in it;
+  // false when the caption has no such blank.
+  bool DrawAroundBlank(HDC dc);
 };
 
 class CheckBox : public TickButton {
@@ -180,12 +194,16 @@ class Panel : public Control {
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
-// Static text. Clicks go through to the form unless the label has a hint.
+// Static text. Clicks go through to the form unless the label has a hint. A label created
+// without a width or a height fits its text, but never reaches past the control beside it: a
+// text too long for the room is cut rather than drawn over that control's value.
 class Label : public Control {
  public:
   Label(Form& form, const ControlArgs& args);
   void SetText(const std::string& text) override;  // a fitted label fits the new text
-  void OnDpiChanged(int oldDpi, int newDpi) override;
+
+  // Fits the label anew when it is fitted: after a change of font or of its neighbours.
+  void Refit();
 
  protected:
   bool TakesFormColor() const override { return true; }

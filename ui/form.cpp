@@ -224,6 +224,9 @@ void Form::ApplyDpi(int dpi, const RECT* suggested) {
     else
       RescalePlace(child, old, dpi);  // a hosted window, such as a browser
   }
+  // Fitted labels measure their new font against neighbours that all stand at the new DPI now.
+  for (const auto& entry : controls_)
+    if (auto* label = dynamic_cast<Label*>(entry.second)) label->Refit();
   DeleteObject(oldFont);
   Repaint();
 }

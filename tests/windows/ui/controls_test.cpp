@@ -374,10 +374,13 @@ TEST(Control, PlaceVisibilityAndFocus) {
   EXPECT_FALSE(form.cmdBuy.Visible());
   form.txtPrice.SetFocus();
   EXPECT_TRUE(form.txtPrice.Focused());
-  // A fitted label grows with its text.
+  // A fitted label grows with its text, but ends where the control beside it begins, also one
+  // made after it, rather than cover that control.
+  form.lblNote.SetText("←");
   const int before = form.lblNote.Width();
   form.lblNote.SetText("←現在価格 ｶﾀｶﾅ とても長い説明");
   EXPECT_GT(form.lblNote.Width(), before);
+  EXPECT_EQ(form.lblNote.Left() + form.lblNote.Width(), form.trkOffset.Left());
 }
 
 TEST(Lists, ComboAndListItems) {

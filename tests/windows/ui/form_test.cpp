@@ -366,6 +366,8 @@ TEST(Form, NewDisplayDpiLaysTheFormOutAtTheSuggestedRectangle) {
   EXPECT_EQ(FontHeight(form.cmdBuy.Handle()), 2 * formFont);
   EXPECT_EQ(FontHeight(big.Handle()), 2 * bigFont);
   EXPECT_NEAR(big.Width(), 2 * bigWidth, 3);
+  // The system gives an edit margins for each new font; the value keeps the whole edit.
+  EXPECT_EQ(SendMessageW(form.txtPrice.Handle(), EM_GETMARGINS, 0, 0), 0);
   // The drop-down list keeps its length; the system counts it less the edit, whose height
   // follows the font.
   EXPECT_NEAR(DroppedHeight(form.cmbSetName), 2 * comboList, 20);
