@@ -60,7 +60,9 @@ TSetting::TSetting(settings::SettingsHost host)
                            .hint = "EAに値を設定します",
                            .textColor = 0xFF0080}),
       lblSetName(*this, {.text = " 設定名", .left = 80, .top = 8}),
-      cmbSetName(*this, {.text = "標準設定", .left = 120, .top = 5, .width = 185, .height = 200},
+      // Ends where the read button begins (120 + 184 = 304): one pixel more would put the edge
+      // of its drop-down button under that button.
+      cmbSetName(*this, {.text = "標準設定", .left = 120, .top = 5, .width = 184, .height = 200},
                  {"標準設定"}),
       cmdReadWrite(*this, {.text = "読込",
                            .left = 304,
