@@ -18,6 +18,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   auto mainWindow = std::make_unique<Tconv>(session);
   conv = mainWindow.get();
   ui::SetMainForm(conv);
+  // The start timer would ask for the terminal's folder in a box over the windows.
+  conv->tmrStart.SetEnabled(false);
   auto settingWindow = std::make_unique<TSetting>(session.ForSettingsWindow());
   Setting = settingWindow.get();
   conv->Show();
