@@ -1,152 +1,34 @@
 #include "console/web_fetch.h"
 
-#include <wininet.h>
-
 #include <cstdint>
-#include <functional>
 #include <utility>
 
 #include "common/text.h"
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
 #include "console/convert.h"
-#include "console/core/url_parts.h"
+#include "console/http_get.h"
 #include "console/startup_files.h"
 #include "ui/app.h"
 
 namespace {
 
-constexpr DWORD kChunkSize = 1024;
 // Neither a list nor a download is ever taken from the system's cache, nor left in it: the
 // update archive has one address for every version, and a stale copy would bring back the old.
 constexpr DWORD kFromServerOnly = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
-
-// What a body may cost: past the deadline (a tick count) or beyond maxBytes the read fails as a
-// body cut short does.
-struct BodyLimits {
-  ULONGLONG deadline;
-  uint64_t maxBytes;
-};
-
-BodyLimits LimitsFor(DWORD deadlineMs, uint64_t maxBytes) {
-  return {GetTickCount64() + deadlineMs, maxBytes};
-}
+constexpr bool kFollowSecureRedirects = true;
 
 WebSite& Site() {
   static WebSite site;
   return site;
 }
 
-bool IsSuccess(DWORD status) {
-  return status >= 200 && status < 300;
-}
-
-// Ours unless the system's limit is already shorter: a server that never answers must not
-// freeze the window for good.
-void LimitWaits(HINTERNET handle) {
+// The probe waits for the head of an answer and nothing more: a connection within its limit
+// and an answer within the receive limit.
+DWORD ProbeDeadlineMs() {
   const WebSite& site = CurrentWebSite();
-  const std::pair<DWORD, DWORD> limits[] = {
-      {INTERNET_OPTION_CONNECT_TIMEOUT, site.connectTimeoutMs},
-      {INTERNET_OPTION_SEND_TIMEOUT, site.sendTimeoutMs},
-      {INTERNET_OPTION_RECEIVE_TIMEOUT, site.receiveTimeoutMs},
-  };
-  for (auto [option, limit] : limits) {
-    DWORD current = 0;
-    DWORD size = sizeof current;
-    if (InternetQueryOptionW(handle, option, &current, &size) && current != 0 && current <= limit)
-      continue;
-    InternetSetOptionW(handle, option, &limit, sizeof limit);
-  }
+  return site.connectTimeoutMs + site.receiveTimeoutMs;
 }
-
-// One GET: the internet handle, the connection and the request, closed in reverse order when
-// it goes. The scheme and port of the URL are honoured, so https never goes out in plain text.
-class HttpGet {
- public:
-  explicit HttpGet(const std::string& agent) {
-    internet_ =
-        InternetOpenW(SjisToWide(agent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-    if (internet_) LimitWaits(internet_);
-  }
-  ~HttpGet() {
-    InternetCloseHandle(request_);
-    InternetCloseHandle(connection_);
-    InternetCloseHandle(internet_);
-  }
-  HttpGet(const HttpGet&) = delete;
-  HttpGet& operator=(const HttpGet&) = delete;
-
-  // Connects, opens the request and sends it; true when the server answered.
-  bool Send(const std::string& url, DWORD flags) {
-    console::UrlParts parts;
-    if (!internet_ || !console::SplitUrl(url, parts)) return false;
-    connection_ = InternetConnectW(internet_, SjisToWide(parts.host).c_str(), parts.port, nullptr,
-                                   nullptr, INTERNET_SERVICE_HTTP, 0, 0);
-    if (!connection_) return false;
-    LimitWaits(connection_);
-    if (parts.secure) flags |= INTERNET_FLAG_SECURE;
-    request_ = HttpOpenRequestW(connection_, L"GET", SjisToWide(parts.object).c_str(), nullptr,
-                                nullptr, nullptr, flags, 0);
-    if (!request_) return false;
-    LimitWaits(request_);
-    return HttpSendRequestW(request_, nullptr, 0, nullptr, 0) != 0;
-  }
-
-  bool Succeeded() const {
-    DWORD status = 0;
-    DWORD size = sizeof status;
-    return HttpQueryInfoW(request_, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
-                          nullptr) &&
-           IsSuccess(status);
-  }
-
-  // The Content-Length the server announced; false when it gave none (or no number).
-  bool ContentLength(uint64_t& length) const {
-    wchar_t text[kChunkSize / sizeof(wchar_t)] = {};
-    DWORD size = sizeof text;
-    if (!HttpQueryInfoW(request_, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return false;
-    length = 0;
-    int digits = 0;
-    for (const wchar_t* c = text; *c; ++c, ++digits) {
-      if (*c < L'0' || *c > L'9' || digits >= 18) return false;
-      length = length * 10 + static_cast<uint64_t>(*c - L'0');
-    }
-    return digits > 0;
-  }
-
-  // Hands the body to `take` in chunks of up to kChunkSize bytes, with room for a NUL after
-  // them. True when all of it came within the limits: every read succeeded, `take` took every
-  // chunk, and as many bytes arrived as the server announced (when it did).
-  bool ReadBody(const BodyLimits& limits,
-                const std::function<bool(char* chunk, DWORD size)>& take) {
-    uint64_t announced = 0;
-    const bool lengthKnown = ContentLength(announced);
-    if (lengthKnown && announced > limits.maxBytes) return false;
-    char chunk[kChunkSize + 1];
-    uint64_t total = 0;
-    for (;;) {
-      if (GetTickCount64() > limits.deadline) return false;
-      // Only what has come is read: a read asked for a whole chunk could wait for each of its
-      // bytes, and a server that trickles them would never meet the deadline. Each wait for
-      // the next bytes ends with the receive time-out.
-      DWORD available = 0;
-      if (!InternetQueryDataAvailable(request_, &available, 0, 0)) return false;
-      if (available == 0) break;
-      DWORD got = 0;
-      if (!InternetReadFile(request_, chunk, available < kChunkSize ? available : kChunkSize, &got))
-        return false;
-      if (got == 0) break;
-      total += got;
-      if (total > limits.maxBytes || !take(chunk, got)) return false;
-    }
-    return !lengthKnown || total == announced;
-  }
-
- private:
-  HINTERNET internet_ = nullptr;
-  HINTERNET connection_ = nullptr;
-  HINTERNET request_ = nullptr;
-};
 
 // The main window's bar, shown from the first byte to the end of a download.
 class DownloadBar {
@@ -165,7 +47,7 @@ class DownloadBar {
   DownloadBar(const DownloadBar&) = delete;
   DownloadBar& operator=(const DownloadBar&) = delete;
 
-  // No messages are let through during a download: the bar is repainted directly.
+  // Repainted at once: a server that sends without pause leaves no wait to paint in.
   void Advance(DWORD bytes) {
     if (!bar_) return;
     bar_->StepBy(static_cast<int>(bytes));
@@ -239,26 +121,25 @@ bool IsSiteReachable() {
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   bool reachable = false;
   {
-    HttpGet probe(kProbeAgent);
-    reachable = probe.Send(SiteRoot() + "soft/", INTERNET_FLAG_RELOAD);
+    // Any answer counts, a redirect too: nothing is fetched.
+    HttpGet probe(kProbeAgent, ProbeDeadlineMs());
+    reachable = probe.Send(SiteRoot() + "soft/", INTERNET_FLAG_RELOAD, !kFollowSecureRedirects);
   }
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   return reachable;
 }
 
 std::string HttpGetText(const std::string& url, const std::string& agent) {
-  const BodyLimits limits = LimitsFor(CurrentWebSite().listDeadlineMs, kServerListLimit);
   std::string text;
   {
-    HttpGet get(agent);
+    HttpGet get(agent, CurrentWebSite().listDeadlineMs);
     ui::ProcessMessages();
-    if (get.Send(url, kFromServerOnly) && get.Succeeded()) {
+    if (get.Send(url, kFromServerOnly, kFollowSecureRedirects) && get.Succeeded()) {
       std::string body;
       // A body cut short is no list: the caller would take its last line for the whole.
-      const bool whole = get.ReadBody(limits, [&body](char* chunk, DWORD size) {
+      const bool whole = get.ReadBody(kServerListLimit, [&body](char* chunk, DWORD size) {
         chunk[size] = '\0';
         body += chunk;
-        ui::ProcessMessages();
         return true;
       });
       if (whole) text = std::move(body);
@@ -269,16 +150,15 @@ std::string HttpGetText(const std::string& url, const std::string& agent) {
 }
 
 int DownloadFile(const std::string& targetPath, const std::string& url) {
-  const BodyLimits limits = LimitsFor(CurrentWebSite().downloadDeadlineMs, UINT64_MAX);
-  HttpGet get(kDownloadAgent);
-  if (!get.Send(url, kFromServerOnly) || !get.Succeeded()) return -1;
+  HttpGet get(kDownloadAgent, CurrentWebSite().downloadDeadlineMs);
+  if (!get.Send(url, kFromServerOnly, kFollowSecureRedirects) || !get.Succeeded()) return -1;
   uint64_t announced = 0;
   DownloadBar bar(get.ContentLength(announced) ? announced : 0);
 
   EnsureFolder(common::PathPiece(1, "\\", targetPath));
   PartFile file(targetPath);
   bool written = file.Opened();
-  const bool whole = written && get.ReadBody(limits, [&](char* chunk, DWORD size) {
+  const bool whole = written && get.ReadBody(UINT64_MAX, [&](char* chunk, DWORD size) {
     written = file.Write(chunk, size);
     if (written) bar.Advance(size);
     return written;

@@ -38,17 +38,18 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-void ProcessMessages() {
+bool ProcessMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+      return true;
     }
     if (TakenByForm(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  return false;
 }
 
 RECT DesktopWorkArea() {

@@ -20,8 +20,9 @@ Form* MainForm();
 int RunMessageLoop();
 
 // Lets the queued window messages through (paint, timers, clicks) and returns when the queue
-// is empty. A quit request stays for the message loop.
-void ProcessMessages();
+// is empty. A quit request stays for the message loop; true when one is waiting there, so
+// that a long operation can give up rather than keep the ending program alive.
+bool ProcessMessages();
 
 // The desktop work area (the screen without the task bar), in screen coordinates.
 RECT DesktopWorkArea();

@@ -51,4 +51,42 @@ bool IsSecureUrl(const std::string& url) {
   return SplitUrl(url, parts) && parts.secure;
 }
 
+bool IsRedirectStatus(uint32_t status) {
+  return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+std::optional<std::string> SecureRedirectTarget(const std::string& current,
+                                                const std::string& location) {
+  for (unsigned char c : location) {
+    if (c <= 0x20 || c == 0x7F) return std::nullopt;
+  }
+  const std::string target = location.substr(0, location.find('#'));
+  const size_t schemeEnd = current.find("://");
+  if (target.empty() || schemeEnd == std::string::npos) return std::nullopt;
+  // scheme://host[:port] of the current address, and its path without query or fragment.
+  const size_t hostEnd = current.find_first_of("/?#", schemeEnd + 3);
+  const std::string origin = current.substr(0, hostEnd);
+  std::string path = "/";
+  if (hostEnd != std::string::npos && current[hostEnd] == '/')
+    path = current.substr(hostEnd, current.find_first_of("?#", hostEnd) - hostEnd);
+
+  std::string resolved;
+  const size_t mark = target.find_first_of(":/?");
+  if (mark != std::string::npos && target[mark] == ':') {
+    // A scheme of its own: only an address with "//" after it is one we can fetch.
+    if (target.compare(mark, 3, "://") != 0) return std::nullopt;
+    resolved = target;
+  } else if (target.rfind("//", 0) == 0) {
+    resolved = current.substr(0, schemeEnd + 1) + target;
+  } else if (target[0] == '/') {
+    resolved = origin + target;
+  } else if (target[0] == '?') {
+    resolved = origin + path + target;
+  } else {
+    resolved = origin + path.substr(0, path.rfind('/') + 1) + target;
+  }
+  if (!IsSecureUrl(resolved)) return std::nullopt;
+  return resolved;
+}
+
 }  // namespace console

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace console {
@@ -20,5 +21,15 @@ bool SplitUrl(const std::string& url, UrlParts& parts);
 
 // True when the address splits and goes over TLS (https, any case).
 bool IsSecureUrl(const std::string& url);
+
+// The answers that send a GET elsewhere: 301, 302, 303, 307 and 308.
+bool IsRedirectStatus(uint32_t status);
+
+// Where a redirect from `current` (an address that splits) leads: its Location resolved
+// against `current` when relative, without its fragment. Empty unless the result goes over
+// TLS, so that a redirect never takes a fetch out of https; also empty for a Location with
+// blanks or control characters, or of a scheme without "//" (such as "mailto:").
+std::optional<std::string> SecureRedirectTarget(const std::string& current,
+                                                const std::string& location);
 
 }  // namespace console

@@ -16,6 +16,13 @@ Paths:
     /slow/S/N        waits S seconds (at most 60), then answers like /bytes/N
     /trickle/N       the bytes of /bytes/N, 1024 every tenth of a second (to watch a download)
     /drip/N          the bytes of /bytes/N, with Content-Length, one every second
+    /head-drip/N/... the status line, then a header one byte a second for N seconds (at most
+                     60), then the end of an empty answer; any path may follow N
+    /to-http/S/N     answers S (301, 302, 303, 307 or 308) with a Location of plain http:
+                     this server's /text/N
+    /to-path/N       answers 302 with the relative Location /text/N (as plain as this server)
+    /to-https/N      answers 302 with a Location of https: this server's /text/N, where no TLS
+                     is spoken
     /stamp           "answer K" for the K-th request of it, which the client may cache for an hour
     /endless         bytes without Content-Length until the client hangs up (64 MiB at most)
     /soft/           a small page (the server's folder that the reachability probe opens)
@@ -69,6 +76,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.flush()
             time.sleep(pause)
 
+    def head_drip(self, seconds):
+        self.wfile.write(b"HTTP/1.0 200 OK\r\nX-Drip: ")
+        self.wfile.flush()
+        for _ in range(min(seconds, 60)):
+            time.sleep(1)
+            self.wfile.write(b"a")
+            self.wfile.flush()
+        self.wfile.write(b"\r\nContent-Length: 0\r\n\r\n")
+
+    def here(self):
+        return "127.0.0.1:%d" % self.server.server_address[1]
+
+    def redirect(self, status, location):
+        self.answer(b"moved\n", status=status, headers=[("Location", location)])
+
     def not_found(self):
         self.answer(b"<html><body><h1>404 Not Found</h1></body></html>\n", status=404)
 
@@ -99,6 +121,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             piece = byte_body(64 * 1024)
             for _ in range(MAX_BODY // len(piece)):
                 self.wfile.write(piece)
+        elif kind == "head-drip" and len(parts) > 1 and parts[1].isdigit():
+            self.head_drip(int(parts[1]))
         elif not numbers or not 0 <= size <= MAX_BODY:
             self.not_found()
         elif kind == "text" and len(numbers) == 1:
@@ -113,6 +137,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(byte_body(size), pause=0.1)
         elif kind == "drip" and len(numbers) == 1:
             self.answer(byte_body(size), pause=1, step=1)
+        elif kind == "to-http" and len(numbers) == 2 and numbers[0] in (301, 302, 303, 307, 308):
+            self.redirect(numbers[0], "http://%s/text/%d" % (self.here(), size))
+        elif kind == "to-path" and len(numbers) == 1:
+            self.redirect(302, "/text/%d" % size)
+        elif kind == "to-https" and len(numbers) == 1:
+            self.redirect(302, "https://%s/text/%d" % (self.here(), size))
         elif kind == "slow" and len(numbers) == 2:
             time.sleep(min(numbers[0], 60))
             self.answer(byte_body(size))

@@ -1,9 +1,11 @@
 // The console's web calls against the local test server: texts, downloads with the progress
-// bar, error pages, broken and unwritable downloads, time-outs and unreachable servers.
+// bar, error pages, broken and unwritable downloads, redirects, time-outs, deadlines and
+// unreachable servers, and the window's work while a fetch waits.
 #include "console/web_fetch.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "common/win/codepage.h"
@@ -11,6 +13,7 @@
 #include "tests/windows/config/test_files.h"
 #include "tests/windows/console/console_fixture.h"
 #include "tests/windows/console/web_test_site.h"
+#include "ui/timer.h"
 
 namespace {
 
@@ -24,6 +27,28 @@ std::string ServerText(size_t n) {
   }
   return text.substr(0, n);
 }
+
+// Something the main window does 200 ms into a fetch, from a timer of its own, as a click or
+// another check of the console would come; when it ran, as a tick count (0 until then).
+class DuringFetch {
+ public:
+  explicit DuringFetch(std::function<void()> action) : timer_(*conv, {.interval = 200}) {
+    timer_.onTimer = [this, action] {
+      timer_.SetEnabled(false);
+      action();
+      ranAt_ = GetTickCount64();
+    };
+  }
+  ULONGLONG RanAt() const { return ranAt_; }
+
+ private:
+  ui::Timer timer_;
+  ULONGLONG ranAt_ = 0;
+};
+
+// How long past its deadline a fetch may take to give up, on a busy machine; the servers
+// below would hold it 30 s or more.
+constexpr ULONGLONG kGiveUpMargin = 8000;
 
 class WebFetchTest : public ConsoleTest {
  protected:
@@ -47,8 +72,31 @@ TEST_F(WebFetchTest, ErrorPagesDeadServersAndCutBodiesGiveNoText) {
 
 TEST_F(WebFetchTest, ReachabilityProbe) {
   EXPECT_TRUE(IsSiteReachable());
-  WebSiteOverride away({.root = kRefusingRoot});
+  {
+    WebSiteOverride away({.root = kRefusingRoot});
+    EXPECT_FALSE(IsSiteReachable());
+  }
+  // A head a byte a second never runs into the receive limit; the probe's deadline, the
+  // connect limit plus the receive limit, ends it all the same.
+  WebSiteOverride held(
+      {.root = Root() + "head-drip/40/", .connectTimeoutMs = 1000, .receiveTimeoutMs = 3000});
+  const ULONGLONG start = GetTickCount64();
   EXPECT_FALSE(IsSiteReachable());
+  EXPECT_LT(GetTickCount64() - start, 4000 + kGiveUpMargin);
+}
+
+// A redirect is answered only towards https: one to plain http, or a relative one from a
+// plain address, fails the fetch as an unreachable server does, and nothing is written.
+TEST_F(WebFetchTest, RedirectsNeverLeaveHttps) {
+  const std::string old = folder_.File("file.bin", "old content");
+  for (const char* path : {"to-http/301/10", "to-http/302/10", "to-http/303/10", "to-http/307/10",
+                           "to-http/308/10", "to-path/10", "to-https/10"}) {
+    EXPECT_EQ(HttpGetText(Root() + path, kServerListAgent), "") << path;
+    EXPECT_EQ(DownloadFile(old, Root() + path), -1) << path;
+  }
+  EXPECT_EQ(FileBytes(old), "old content");
+  EXPECT_EQ(EntriesIn(folder_.path()), 1);
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(WebFetchTest, SlowServerRunsIntoTheTimeOut) {
@@ -59,17 +107,68 @@ TEST_F(WebFetchTest, SlowServerRunsIntoTheTimeOut) {
   EXPECT_FALSE(FileExists(Target()));
 }
 
-// A byte every second never runs into the receive time-out; the deadline ends the fetch all
-// the same, as a body cut short.
-TEST_F(WebFetchTest, TricklingServerRunsIntoTheDeadline) {
-  WebSiteOverride hurried({.root = Root(), .listDeadlineMs = 2000, .downloadDeadlineMs = 2000});
-  EXPECT_EQ(HttpGetText(Root() + "drip/30", kServerListAgent), "");
+// A byte every second, of the body or of the head, never runs into the receive time-out; the
+// deadline ends the fetch all the same, as a body cut short, and the order buttons answer
+// while it waits.
+TEST_F(WebFetchTest, SlowServersEndAtTheDeadlineWhileTheWindowAnswers) {
+  constexpr DWORD kDeadline = 2000;
+  WebSiteOverride hurried(
+      {.root = Root(), .listDeadlineMs = kDeadline, .downloadDeadlineMs = kDeadline});
   const std::string old = folder_.File("file.bin", "old content");
-  EXPECT_EQ(DownloadFile(old, Root() + "drip/30"), -1);
+  conv->chkNoShift.SetChecked(true);
+  for (const char* path : {"drip/30", "head-drip/40"}) {
+    const std::function<bool()> fetches[] = {
+        [&] { return HttpGetText(Root() + path, kServerListAgent).empty(); },
+        [&] { return DownloadFile(old, Root() + path) == -1; },
+    };
+    for (const auto& fetch : fetches) {
+      SetCommand("");
+      DuringFetch buy([] { conv->cmdBuy.Click(); });
+      const ULONGLONG start = GetTickCount64();
+      EXPECT_TRUE(fetch()) << path;
+      EXPECT_LT(GetTickCount64() - start, kDeadline + kGiveUpMargin) << path;
+      // The server held the fetch to its deadline: the click came while it waited.
+      EXPECT_NE(buy.RanAt(), 0u) << path;
+      EXPECT_LT(buy.RanAt(), start + kDeadline) << path;
+      EXPECT_EQ(Command(), "Buy_1.0") << path;
+    }
+  }
   EXPECT_EQ(FileBytes(old), "old content");
   EXPECT_EQ(EntriesIn(folder_.path()), 1);
   EXPECT_FALSE(conv->ProgressBar1.Visible());
   EXPECT_TRUE(messages.empty());
+}
+
+// While a fetch waits, another one asked for meanwhile fails at once, as with an unreachable
+// server, so none can hold the first past its deadline; and the program's end ends the wait.
+TEST_F(WebFetchTest, FetchesAskedForWhileOneWaits) {
+  std::string text = "unset";
+  int download = 0;
+  bool reachable = true;
+  {
+    WebSiteOverride hurried({.root = Root(), .listDeadlineMs = 2000});
+    DuringFetch nested([&] {
+      text = HttpGetText(Root() + "text/10", kServerListAgent);
+      download = DownloadFile(Target(), Root() + "text/10");
+      reachable = IsSiteReachable();
+    });
+    EXPECT_EQ(HttpGetText(Root() + "drip/30", kServerListAgent), "");
+    ASSERT_NE(nested.RanAt(), 0u);
+  }
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(download, -1);
+  EXPECT_FALSE(reachable);
+  EXPECT_FALSE(FileExists(Target()));
+  EXPECT_EQ(HttpGetText(Root() + "text/10", kServerListAgent), ServerText(10));
+
+  DuringFetch quit([] { PostQuitMessage(0); });
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_EQ(DownloadFile(Target(), Root() + "drip/30"), -1);  // a deadline of ten minutes
+  EXPECT_LT(GetTickCount64() - start, kGiveUpMargin);
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // kept for the loop
+  EXPECT_FALSE(FileExists(Target()));
+  EXPECT_EQ(EntriesIn(folder_.path()), 0);
 }
 
 TEST_F(WebFetchTest, ServerListBeyondItsLimitIsNoList) {

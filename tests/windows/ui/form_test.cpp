@@ -178,7 +178,7 @@ TEST(ProcessMessages, DeliversQueuedMessagesAndKeepsAQuitRequest) {
                MAKEWPARAM(GetDlgCtrlID(form.cmdBuy.Handle()), BN_CLICKED),
                reinterpret_cast<LPARAM>(form.cmdBuy.Handle()));
   PostQuitMessage(3);
-  ui::ProcessMessages();
+  EXPECT_TRUE(ui::ProcessMessages());  // told, and the request kept for the loop
   EXPECT_EQ(clicks, 1);
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
