@@ -32,7 +32,7 @@ std::string ServerText(size_t n) {
 // another check of the console would come; when it ran, as a tick count (0 until then).
 class DuringFetch {
  public:
-  explicit DuringFetch(std::function<void()> action) : timer_(*conv, {.interval = 200}) {
+  explicit DuringFetch(const std::function<void()>& action) : timer_(*conv, {.interval = 200}) {
     timer_.onTimer = [this, action] {
       timer_.SetEnabled(false);
       action();
