@@ -3,10 +3,14 @@
 
     http_test_server.py [--lifetime S] [--file URLPATH=LOCALPATH]... [--root FOLDER] -- COMMAND...
 
-Runs COMMAND with QX_TEST_SITE set to the server's root address (http://127.0.0.1:PORT/),
-stops serving when COMMAND ends and exits with its exit code. COMMAND is stopped after
---lifetime seconds (default 600), so the server never outlives a test run. Without a
-COMMAND it prints the address and serves for --lifetime seconds.
+Runs COMMAND with QX_TEST_SITE set to the server's root address (http://127.0.0.1:PORT/)
+and QX_TEST_TLS_SITE to the root of its TLS side (https://localhost:PORT2/, the same answers
+over TLS), stops serving when COMMAND ends and exits with its exit code. COMMAND is stopped
+after --lifetime seconds (default 600), so the server never outlives a test run. Without a
+COMMAND it prints both addresses and serves for --lifetime seconds.
+
+The TLS side shows the self-signed certificate tls/localhost.pem (made for these tests alone,
+key beside it); a client trusts it only when a test adds it to its own root store.
 
 Paths:
     /text/N          N bytes of numbered lines "000000\\n000001\\n...", with Content-Length
@@ -19,10 +23,11 @@ Paths:
     /head-drip/N/... the status line, then a header one byte a second for N seconds (at most
                      60), then the end of an empty answer; any path may follow N
     /to-http/S/N     answers S (301, 302, 303, 307 or 308) with a Location of plain http:
-                     this server's /text/N
-    /to-path/N       answers 302 with the relative Location /text/N (as plain as this server)
-    /to-https/N      answers 302 with a Location of https: this server's /text/N, where no TLS
-                     is spoken
+                     /text/N of the plain side
+    /to-https/N      answers 302 with a Location of https: /text/N of the TLS side
+    /to-path/N       answers 302 with the relative Location /text/N (the side asked)
+    /hops/K/N        K redirects in a row (relative, 302), then the answer of /text/N
+    /tls-cert        the TLS side's certificate (PEM)
     /stamp           "answer K" for the K-th request of it, which the client may cache for an hour
     /endless         bytes without Content-Length until the client hangs up (64 MiB at most)
     /soft/           a small page (the server's folder that the reachability probe opens)
@@ -34,12 +39,14 @@ Paths:
 import argparse
 import http.server
 import os
+import ssl
 import subprocess
 import sys
 import threading
 import time
 
 MAX_BODY = 64 * 1024 * 1024
+TLS_FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "tls", "localhost")
 
 
 def text_body(n):
@@ -57,6 +64,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
     files = {}
     stamps = 0
     root = None  # --root: a folder whose files are served under their own paths
+    sites = {}  # "http" and "https": each side's host and port
+
+    def setup(self):
+        # The TLS side shakes hands here, in the request's own thread, so that a client that
+        # never does holds up no one else.
+        if isinstance(self.request, ssl.SSLSocket):
+            self.request.settimeout(30)
+            self.request.do_handshake()
+        super().setup()
 
     def log_message(self, *args):
         pass
@@ -85,9 +101,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.wfile.flush()
         self.wfile.write(b"\r\nContent-Length: 0\r\n\r\n")
 
-    def here(self):
-        return "127.0.0.1:%d" % self.server.server_address[1]
-
     def redirect(self, status, location):
         self.answer(b"moved\n", status=status, headers=[("Location", location)])
 
@@ -108,6 +121,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.answer(f.read())
         elif self.path.lstrip("/") in self.files:
             with open(self.files[self.path.lstrip("/")], "rb") as f:
+                self.answer(f.read())
+        elif self.path == "/tls-cert":
+            with open(TLS_FILES + ".pem", "rb") as f:
                 self.answer(f.read())
         elif self.path == "/soft/":
             self.answer(b"<html><body>soft</body></html>\n")
@@ -138,11 +154,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif kind == "drip" and len(numbers) == 1:
             self.answer(byte_body(size), pause=1, step=1)
         elif kind == "to-http" and len(numbers) == 2 and numbers[0] in (301, 302, 303, 307, 308):
-            self.redirect(numbers[0], "http://%s/text/%d" % (self.here(), size))
+            self.redirect(numbers[0], "http://%s/text/%d" % (self.sites["http"], size))
+        elif kind == "to-https" and len(numbers) == 1:
+            self.redirect(302, "https://%s/text/%d" % (self.sites["https"], size))
         elif kind == "to-path" and len(numbers) == 1:
             self.redirect(302, "/text/%d" % size)
-        elif kind == "to-https" and len(numbers) == 1:
-            self.redirect(302, "https://%s/text/%d" % (self.here(), size))
+        elif kind == "hops" and len(numbers) == 2 and numbers[0] == 0:
+            self.answer(text_body(size))
+        elif kind == "hops" and len(numbers) == 2:
+            self.redirect(302, "/hops/%d/%d" % (numbers[0] - 1, size))
         elif kind == "slow" and len(numbers) == 2:
             time.sleep(min(numbers[0], 60))
             self.answer(byte_body(size))
@@ -171,14 +191,23 @@ def main():
     command = args.command[1:] if args.command[:1] == ["--"] else args.command
 
     server = Server(("127.0.0.1", 0), Handler)
-    root = "http://127.0.0.1:%d/" % server.server_address[1]
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    tls_server = Server(("127.0.0.1", 0), Handler)
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(TLS_FILES + ".pem", TLS_FILES + ".key")
+    tls_server.socket = context.wrap_socket(tls_server.socket, server_side=True,
+                                            do_handshake_on_connect=False)
+    Handler.sites = {"http": "127.0.0.1:%d" % server.server_address[1],
+                     "https": "localhost:%d" % tls_server.server_address[1]}
+    root = "http://%s/" % Handler.sites["http"]
+    tls_root = "https://%s/" % Handler.sites["https"]
+    for s in (server, tls_server):
+        threading.Thread(target=s.serve_forever, daemon=True).start()
     try:
         if not command:
-            print(root, flush=True)
+            print(root, tls_root, flush=True)
             time.sleep(args.lifetime)
             return 0
-        env = dict(os.environ, QX_TEST_SITE=root)
+        env = dict(os.environ, QX_TEST_SITE=root, QX_TEST_TLS_SITE=tls_root)
         try:
             return subprocess.run(command, env=env, timeout=args.lifetime).returncode
         except subprocess.TimeoutExpired:
@@ -186,8 +215,9 @@ def main():
                   file=sys.stderr)
             return 124
     finally:
-        server.shutdown()
-        server.server_close()
+        for s in (server, tls_server):
+            s.shutdown()
+            s.server_close()
 
 
 if __name__ == "__main__":

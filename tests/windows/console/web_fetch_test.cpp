@@ -90,12 +90,32 @@ TEST_F(WebFetchTest, ReachabilityProbe) {
 TEST_F(WebFetchTest, RedirectsNeverLeaveHttps) {
   const std::string old = folder_.File("file.bin", "old content");
   for (const char* path : {"to-http/301/10", "to-http/302/10", "to-http/303/10", "to-http/307/10",
-                           "to-http/308/10", "to-path/10", "to-https/10"}) {
+                           "to-http/308/10", "to-path/10"}) {
     EXPECT_EQ(HttpGetText(Root() + path, kServerListAgent), "") << path;
     EXPECT_EQ(DownloadFile(old, Root() + path), -1) << path;
   }
   EXPECT_EQ(FileBytes(old), "old content");
   EXPECT_EQ(EntriesIn(folder_.path()), 1);
+  EXPECT_TRUE(messages.empty());
+}
+
+// Over TLS, with the server's own certificate trusted for the test: redirects to https are
+// followed, relative ones and from the plain side, up to five in a row; out of https, or a
+// sixth in a row, the fetch fails and the target stays as it was.
+TEST_F(WebFetchTest, RedirectsToHttpsAreFollowed) {
+  if (!UnderWine()) GTEST_SKIP() << "Windows asks the user before it trusts a certificate";
+  TrustedTestCertificate trusted;
+  ASSERT_TRUE(trusted);
+  const std::string secure = TestTlsSiteRoot();
+  EXPECT_EQ(HttpGetText(secure + "hops/5/3000", kServerListAgent), ServerText(3000));
+  EXPECT_EQ(HttpGetText(Root() + "to-https/10", kServerListAgent), ServerText(10));
+  ASSERT_EQ(DownloadFile(Target(), secure + "to-path/5000"), 0);
+  EXPECT_EQ(FileBytes(Target()), ServerText(5000));
+  for (const char* path : {"to-http/302/10", "to-http/308/10", "hops/6/10"}) {
+    EXPECT_EQ(HttpGetText(secure + path, kServerListAgent), "") << path;
+    EXPECT_EQ(DownloadFile(Target(), secure + path), -1) << path;
+  }
+  EXPECT_EQ(FileBytes(Target()), ServerText(5000));
   EXPECT_TRUE(messages.empty());
 }
 
