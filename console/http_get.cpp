@@ -53,7 +53,7 @@ class Completion {
 
 namespace {
 
-bool& GetUnderWay() {
+bool& AnyGetUnderWay() {
   static bool underWay = false;
   return underWay;
 }
@@ -105,8 +105,8 @@ bool AwaitReport(HANDLE event, ULONGLONG deadline) {
 
 HttpGet::HttpGet(const std::string& agent, DWORD deadlineMs)
     : deadline_(GetTickCount64() + deadlineMs) {
-  if (GetUnderWay()) return;
-  GetUnderWay() = mine_ = true;
+  if (AnyGetUnderWay()) return;
+  AnyGetUnderWay() = mine_ = true;
   internet_ = InternetOpenW(SjisToWide(agent).c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
                             nullptr, INTERNET_FLAG_ASYNC);
   if (!internet_) return;
@@ -121,7 +121,7 @@ HttpGet::HttpGet(const std::string& agent, DWORD deadlineMs)
 HttpGet::~HttpGet() {
   CloseRequest();
   if (internet_) InternetCloseHandle(internet_);
-  if (mine_) GetUnderWay() = false;
+  if (mine_) AnyGetUnderWay() = false;
 }
 
 bool HttpGet::Open(const std::string& url, DWORD flags) {
@@ -170,10 +170,9 @@ HttpGet::Outcome HttpGet::Run(const std::function<BOOL()>& call) {
 bool HttpGet::Send(const std::string& url, DWORD flags, bool followRedirects) {
   std::string address = url;
   for (int redirects = 0;; ++redirects) {
-    if (!Open(address, flags) || Run([this] {
-                                   return HttpSendRequestW(request_, nullptr, 0, nullptr, 0);
-                                 }) == Outcome::kFailed)
-      return false;
+    if (!Open(address, flags)) return false;
+    const auto send = [this] { return HttpSendRequestW(request_, nullptr, 0, nullptr, 0); };
+    if (Run(send) == Outcome::kFailed) return false;
     if (!followRedirects || !console::IsRedirectStatus(Status())) return true;
     if (redirects == kMaxRedirects) return false;
     const std::optional<std::string> next = console::SecureRedirectTarget(address, Location());
