@@ -92,6 +92,7 @@ void TSplash::Form_UnLoad() {
   for (ui::Timer* timer :
        {&tmr_FLASH_ON, &tmr_FLASH_OFF, &Timer1, &tmr_SetFocus, &tmrClose, &tmrVerCheck})
     timer->SetEnabled(false);
+  versionCheck_.Drop();
   if (conv) conv->tmrRevCheck.SetEnabled(true);
 }
 

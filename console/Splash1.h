@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "console/session/console_session.h"
+#include "console/web_check.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -49,6 +50,11 @@ class TSplash : public ui::Form {
   ui::Timer Timer1{*this, {.interval = 150, .enabled = true}};
   ui::Timer tmrVerCheck{*this, {.interval = 3000, .enabled = true}};
   ui::Timer tmrClose{*this, {.interval = 6000, .enabled = false}};
+
+ private:
+  // tmrVerCheck's check: it waits its turn when it meets another fetch, and a closing of the
+  // splash drops it as it stops the timer.
+  WebCheck versionCheck_{*this, [this] { SplashVersionCheck(); }};
 };
 
 extern TSplash* Splash;

@@ -228,6 +228,7 @@ bool Tconv::FormCloseQuery() {
 }
 
 void Tconv::FormClose() {
+  for (WebCheck* waiting : {&revisionCheck_, &newsCheck_, &menuNewsCheck_}) waiting->Drop();
   if (Setting) Setting->StopReadBack();
   CommandMap.Close();
   PriceMap.Close();

@@ -29,6 +29,7 @@
 #include "console/core/command_text.h"
 #include "console/core/console_config.h"
 #include "console/session/console_session.h"
+#include "console/web_check.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -216,6 +217,14 @@ class Tconv : public ui::Form {
   void SendCommand(console::OrderSide side, const std::string& command);
   void SendPendingOrder(const console::PendingOrderType& type);
   void StepLadder(int tier, int direction);
+  // tmrRevCheck's check, in its turn: the timer runs on after it unless the trader said No.
+  void TimedRevisionCheck();
+
+  // The checks that the timers and the menu start: each waits its turn when it meets another
+  // fetch, and closing the window drops the waiting ones.
+  WebCheck revisionCheck_{*this, [this] { TimedRevisionCheck(); }};
+  WebCheck newsCheck_{*this, [this] { CheckNews(false); }};
+  WebCheck menuNewsCheck_{*this, [this] { CheckNews(true); }};
 
   bool movingSlider_ = false;
   // Only a page that was written can be taken away as the signal to close: in a folder where

@@ -87,10 +87,13 @@ void LimitWaits(HINTERNET handle) {
 }
 
 // Lets the window's messages through until the event is set: false when the deadline passed
-// first or the program was asked to end meanwhile.
+// first or the program was asked to end meanwhile. A handler run here may hold the thread in a
+// loop of its own (a message box, a menu held open) past the deadline: a report that came
+// meanwhile counts, so only a call still unanswered at the deadline fails.
 bool AwaitReport(HANDLE event, ULONGLONG deadline) {
   for (;;) {
     if (ui::ProcessMessages()) return false;
+    if (WaitForSingleObject(event, 0) == WAIT_OBJECT_0) return true;
     const ULONGLONG now = GetTickCount64();
     if (now >= deadline) return false;
     const DWORD wait = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 0x7FFFFFFF));
@@ -102,6 +105,10 @@ bool AwaitReport(HANDLE event, ULONGLONG deadline) {
 }
 
 }  // namespace
+
+bool HttpGet::AnyUnderWay() {
+  return AnyGetUnderWay();
+}
 
 HttpGet::HttpGet(const std::string& agent, DWORD deadlineMs)
     : deadline_(GetTickCount64() + deadlineMs) {
@@ -237,14 +244,21 @@ bool HttpGet::ReadBody(uint64_t maxBytes,
   const bool lengthKnown = ContentLength(announced);
   if (lengthKnown && announced > maxBytes) return false;
   uint64_t total = 0;
+  // Past the deadline only what had come by then still counts: the bytes there at the first
+  // look after it, and then the end. A handler that held the thread past the deadline does not
+  // throw away a body that came in time, and a server that sends without pause cannot hold
+  // the fetch beyond it.
+  std::optional<uint64_t> lateLimit;
   for (;;) {
     // However fast the bytes come, the window answers between chunks.
-    if (ui::ProcessMessages() || GetTickCount64() >= deadline_) return false;
+    if (ui::ProcessMessages()) return false;
     // Only what has come is read: a read asked for a whole chunk would wait for each of its
     // bytes.
     DWORD available = 0;
     if (!Available(available)) return false;
     if (available == 0) break;
+    if (!lateLimit && GetTickCount64() >= deadline_) lateLimit = total + available;
+    if (lateLimit && total >= *lateLimit) return false;
     Completion& completion = *completion_;
     const DWORD want = std::min(available, kChunkSize);
     completion.got = 0;

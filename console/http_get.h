@@ -25,11 +25,15 @@ class HttpGet {
 
   // Opens the internet handle with the agent; the deadline counts from here. Only one GET is
   // under way at a time: one asked for while another waits (from a timer or a click handled
-  // meanwhile) fails at once, as an unreachable server does.
+  // meanwhile) fails at once, as an unreachable server does. The console's checks therefore
+  // wait their turn (WebCheck).
   HttpGet(const std::string& agent, DWORD deadlineMs);
   ~HttpGet();
   HttpGet(const HttpGet&) = delete;
   HttpGet& operator=(const HttpGet&) = delete;
+
+  // True from a GET's start to its end.
+  static bool AnyUnderWay();
 
   // Connects, sends the request and waits for the head of the answer; true when the server
   // answered. The scheme and port of the URL are honoured, so https never goes out in plain

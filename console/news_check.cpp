@@ -13,13 +13,14 @@ constexpr char kNoNewsText[] = "ニュースは有りません";
 
 }  // namespace
 
+// A click while another fetch is under way waits its turn as the timer's check does.
 void Tconv::mnuNewsClick() {
-  CheckNews(true);
+  menuNewsCheck_.Start();
 }
 
 void Tconv::tmrNewsCheckTimer() {
   tmrNewsCheck.SetEnabled(false);
-  CheckNews(false);
+  newsCheck_.Start();
 }
 
 void Tconv::CheckNews(bool manual) {

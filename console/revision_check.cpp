@@ -58,6 +58,10 @@ void ShowNote(const std::string& notepad, const std::string& note) {
 
 void Tconv::tmrRevCheckTimer() {
   tmrRevCheck.SetEnabled(false);
+  revisionCheck_.Start();
+}
+
+void Tconv::TimedRevisionCheck() {
   cmd_GetRevisionClick();
   // After a No the check rests until the splash closes again.
   if (!RevisionDeclined) tmrRevCheck.SetEnabled(true);

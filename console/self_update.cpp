@@ -14,6 +14,8 @@
 namespace {
 
 constexpr char kUpdateArchiveName[] = "ZqDL.lzh";
+constexpr char kUpdateFailedText[] =
+    "「トレードQuorvex」のダウンロードに失敗しました\n次回の起動時にもう一度お試しください";
 
 // Each argument is the version text between double quotes.
 std::string DownloaderArguments(const std::string& version) {
@@ -28,17 +30,22 @@ void Tconv::cmd_GetFileClick() {
   // An address that is not https is not fetched: the update then fails as a download does.
   const std::optional<std::string> url =
       console::ArchiveAddress(UpdateArchiveUrl, SiteRoot() + console::kUpdateArchivePath);
-  if (!url || DownloadFile(archive, *url) != 0) return;
-  EnsureUnlha();
-  const ArchiverResult extracted = ExtractLzh(archive, ExeFolder);
-  const std::string downloader = ExeFolder + kDownloaderFileName;
   bool started = false;
-  if (extracted == kArchiveExtracted && FileExists(downloader)) {
-    started = StartProgram(downloader, DownloaderArguments(LatestVersionText));
-    ui::ProcessMessages();
+  if (url && DownloadFile(archive, *url) == 0) {
+    EnsureUnlha();
+    const ArchiverResult extracted = ExtractLzh(archive, ExeFolder);
+    const std::string downloader = ExeFolder + kDownloaderFileName;
+    if (extracted == kArchiveExtracted && FileExists(downloader)) {
+      started = StartProgram(downloader, DownloaderArguments(LatestVersionText));
+      ui::ProcessMessages();
+    }
   }
   if (FileExists(archive)) DeleteFileAt(archive);
   // Only a started downloader replaces the console: without it, closing would leave the
-  // trader without the console for nothing.
-  if (started) Close();
+  // trader without the console for nothing. The trader asked for the update and is told that
+  // it did not happen.
+  if (started)
+    Close();
+  else
+    ShowPlainMessage(Handle(), kUpdateFailedText);
 }

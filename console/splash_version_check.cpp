@@ -19,7 +19,7 @@ constexpr char kNewVersionQuestion[] =
 
 void TSplash::tmrVerCheckTimer() {
   tmrVerCheck.SetEnabled(false);
-  SplashVersionCheck();
+  versionCheck_.Start();
 }
 
 void TSplash::SplashVersionCheck() {

@@ -13,6 +13,7 @@
 #include "tests/windows/config/test_files.h"
 #include "tests/windows/console/console_fixture.h"
 #include "tests/windows/console/web_test_site.h"
+#include "ui/app.h"
 #include "ui/timer.h"
 
 namespace {
@@ -189,6 +190,25 @@ TEST_F(WebFetchTest, FetchesAskedForWhileOneWaits) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // kept for the loop
   EXPECT_FALSE(FileExists(Target()));
   EXPECT_EQ(EntriesIn(folder_.path()), 0);
+}
+
+// A handler run while a fetch waits may hold the thread in a loop of its own (a message box, a
+// menu held open) past the deadline: the answer that came meanwhile, in time, still counts.
+TEST_F(WebFetchTest, AnswerInTimeCountsThoughAHandlerHeldOnPastTheDeadline) {
+  constexpr DWORD kDeadline = 6000;
+  WebSiteOverride site({.root = Root(), .downloadDeadlineMs = kDeadline});
+  const ULONGLONG start = GetTickCount64();
+  DuringFetch held([start] {
+    while (GetTickCount64() < start + kDeadline + 1000) {
+      ui::ProcessMessages();
+      Sleep(20);
+    }
+  });
+  // The server answers after two seconds, while the handler's loop runs.
+  EXPECT_EQ(DownloadFile(Target(), Root() + "slow/2/1000"), 0);
+  ASSERT_NE(held.RanAt(), 0u);
+  EXPECT_EQ(FileBytes(Target()), ServerBytes(1000));
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(WebFetchTest, ServerListBeyondItsLimitIsNoList) {

@@ -1,5 +1,7 @@
 // The news check against the local server and the news window: when it opens by itself, the
 // menu entry, the slide and fade, stepping through the items and closing.
+#include <functional>
+
 #include "common/win/text_file.h"
 #include "tests/windows/update/web_check_fixture.h"
 #include "ui/app.h"
@@ -7,6 +9,9 @@
 namespace {
 
 constexpr char kNewsTxt[] = "soft/Attestation/VQuorvexStd/News.txt";
+constexpr char kRevisionQuestion[] =
+    "「ＥＡ（ex4）」の新しいリビジョンが出ています\n自動ダウンロード出来ます！！\n"
+    "ダウンロードしますか？";
 
 class NewsTest : public WebCheckTest {
  protected:
@@ -86,6 +91,51 @@ TEST_F(NewsTest, MissingListIsNoNewsAndKeepsWhatWasAnnounced) {
   ASSERT_TRUE(WriteTextFile("Newision=104\r\n", IniPath()));
   conv->ReadIni();  // and no News.txt on the server
   ExpectNoNews();
+}
+
+// The news and revision checks falling due together, and the news entry clicked while the
+// revision check fetches: what comes while the first check's fetch waits runs in its turn
+// once that fetch has ended. The revision is offered and the news shown, in either order.
+TEST_F(NewsTest, ChecksMeetingAFetchWaitTheirTurn) {
+  Start("Newision=104\r\n", "105\r\n104\r\n");
+  Serve("soft/Attestation/VQuorvexStd/Revision.txt", "1.5\r\n");
+  const HMENU help = GetSubMenu(GetMenu(conv->Handle()), 1);
+  const auto menuNews = [&] {
+    PostMessageW(conv->Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(help, 3), 0), 0);
+  };
+  const auto due = [&](const ui::Timer& timer) {
+    PostMessageW(conv->Handle(), WM_TIMER, timer.Id(), 0);
+  };
+  const std::function<void()> rounds[] = {
+      [&] {
+        due(conv->tmrNewsCheck);
+        Tick(*conv, conv->tmrRevCheck);
+      },
+      [&] {
+        due(conv->tmrRevCheck);
+        Tick(*conv, conv->tmrNewsCheck);
+      },
+      [&] {
+        menuNews();
+        Tick(*conv, conv->tmrRevCheck);
+      },
+  };
+  for (size_t round = 0; round < std::size(rounds); ++round) {
+    news->Close();
+    messages.clear();
+    conv->tmrRevCheck.SetEnabled(true);
+    conv->tmrNewsCheck.SetEnabled(true);
+    // The second comes from the queue, while the first one's fetch waits.
+    rounds[round]();
+    const ULONGLONG until = GetTickCount64() + 30000;
+    while (!(news->Visible() && !messages.empty()) && GetTickCount64() < until) {
+      ui::ProcessMessages();
+      Sleep(20);
+    }
+    EXPECT_TRUE(news->Visible()) << round;
+    ASSERT_EQ(messages.size(), 1u) << round;
+    EXPECT_EQ(messages[0].text, kRevisionQuestion) << round;
+  }
 }
 
 TEST_F(NewsTest, SteppingThroughTheItems) {

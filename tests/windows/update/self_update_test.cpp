@@ -1,5 +1,5 @@
 // The console's own update against the local server: the archive with the downloader, a
-// missing archive and a damaged one.
+// missing archive, one without the downloader and a damaged one.
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
 #include "tests/windows/update/lzh_writer.h"
@@ -8,6 +8,8 @@
 namespace {
 
 constexpr char kArchivePath[] = "soft/download/VQuorvexStd/ZqDL.lzh";
+constexpr char kUpdateFailed[] =
+    "「トレードQuorvex」のダウンロードに失敗しました\n次回の起動時にもう一度お試しください";
 
 class SelfUpdateTest : public WebCheckTest {
  protected:
@@ -62,7 +64,8 @@ TEST_F(SelfUpdateTest, PlainHttpAddressIsNotFetched) {
   splash->Show();
   splash->tmrVerCheck.SetEnabled(true);
   Tick(*splash, splash->tmrVerCheck);
-  EXPECT_EQ(messages.size(), 1u);  // the offer only
+  ASSERT_EQ(messages.size(), 2u);  // the offer, then the failure
+  EXPECT_EQ(messages[1].text, kUpdateFailed);
   EXPECT_TRUE(started.empty());
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.exe"));
@@ -70,17 +73,34 @@ TEST_F(SelfUpdateTest, PlainHttpAddressIsNotFetched) {
   EXPECT_TRUE(splash->tmrClose.Enabled());
 }
 
-TEST_F(SelfUpdateTest, MissingArchiveKeepsTheConsoleOpen) {
+// An update that does not happen says so, in a plain box after the archive went: a missing
+// archive (the server's 404) answered Yes, and an archive without the downloader. The console
+// stays and the splash closes as usual.
+TEST_F(SelfUpdateTest, FailedUpdateSaysSoAndKeepsTheConsoleOpen) {
+  Serve("soft/Attestation/VQuorvexStd/Version.txt", "1.5\r\n");
+  answers = {IDYES};
+  splash->Show();
+  splash->tmrVerCheck.SetEnabled(true);
+  Tick(*splash, splash->tmrVerCheck);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].text, kUpdateFailed);
+  EXPECT_EQ(messages[1].caption, "トレードQuorvex");
+  EXPECT_EQ(messages[1].flags, static_cast<UINT>(MB_OK));
+  EXPECT_TRUE(splash->tmrClose.Enabled());
+
+  Serve(kArchivePath, StoredLzhArchive({{"readme.txt", "no downloader here"}}));
   conv->cmd_GetFileClick();
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[2].text, kUpdateFailed);
   EXPECT_TRUE(started.empty());
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
   EXPECT_TRUE(conv->Visible());
-  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(SelfUpdateTest, DamagedArchiveIsDeletedAndTheConsoleStaysOpen) {
   Serve(kArchivePath, "this is no archive at all, only text");
   conv->cmd_GetFileClick();
+  EXPECT_EQ(messages.size(), 1u);
   EXPECT_TRUE(started.empty());
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.lzh"));
   EXPECT_FALSE(FileExists(program.path() + "ZqDL.exe"));
