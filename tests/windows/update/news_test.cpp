@@ -1,6 +1,6 @@
 // The news check against the local server and the news window: when it opens by itself, the
 // menu entry, the slide and fade, stepping through the items and closing.
-#include <functional>
+#include <iterator>
 
 #include "common/win/text_file.h"
 #include "tests/windows/update/web_check_fixture.h"
@@ -99,34 +99,24 @@ TEST_F(NewsTest, MissingListIsNoNewsAndKeepsWhatWasAnnounced) {
 TEST_F(NewsTest, ChecksMeetingAFetchWaitTheirTurn) {
   Start("Newision=104\r\n", "105\r\n104\r\n");
   Serve("soft/Attestation/VQuorvexStd/Revision.txt", "1.5\r\n");
-  const HMENU help = GetSubMenu(GetMenu(conv->Handle()), 1);
-  const auto menuNews = [&] {
-    PostMessageW(conv->Handle(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(help, 3), 0), 0);
-  };
-  const auto due = [&](const ui::Timer& timer) {
-    PostMessageW(conv->Handle(), WM_TIMER, timer.Id(), 0);
-  };
-  const std::function<void()> rounds[] = {
-      [&] {
-        due(conv->tmrNewsCheck);
-        Tick(*conv, conv->tmrRevCheck);
-      },
-      [&] {
-        due(conv->tmrRevCheck);
-        Tick(*conv, conv->tmrNewsCheck);
-      },
-      [&] {
-        menuNews();
-        Tick(*conv, conv->tmrRevCheck);
-      },
+  const UINT newsEntry = GetMenuItemID(GetSubMenu(GetMenu(conv->Handle()), 1), 3);
+  // The first check, and what comes from the queue while its fetch waits.
+  const struct {
+    const ui::Timer& first;
+    UINT message;
+    WPARAM what;
+  } rounds[] = {
+      {conv->tmrRevCheck, WM_TIMER, conv->tmrNewsCheck.Id()},
+      {conv->tmrNewsCheck, WM_TIMER, conv->tmrRevCheck.Id()},
+      {conv->tmrRevCheck, WM_COMMAND, newsEntry},
   };
   for (size_t round = 0; round < std::size(rounds); ++round) {
     news->Close();
     messages.clear();
     conv->tmrRevCheck.SetEnabled(true);
     conv->tmrNewsCheck.SetEnabled(true);
-    // The second comes from the queue, while the first one's fetch waits.
-    rounds[round]();
+    PostMessageW(conv->Handle(), rounds[round].message, rounds[round].what, 0);
+    Tick(*conv, rounds[round].first);
     const ULONGLONG until = GetTickCount64() + 30000;
     while (!(news->Visible() && !messages.empty()) && GetTickCount64() < until) {
       ui::ProcessMessages();
