@@ -13,10 +13,17 @@ void Tconv::tmrNowPriceTimer() {
     return;
   }
   const console::MonitorPrice price = console::ReadMonitorPrice(priceText, TrackBar1.Position());
+  const auto showPending = [this](bool terminalReady) {
+    const console::PendingDisplay pending =
+        console::PendingCommandDisplay(CommandMap.ReadText(common::kConsoleTextMax), terminalReady);
+    txtPending.SetText(pending.text);
+    txtPending.SetColor(pending.colour);
+  };
   if (!price.ready) {
-    // No terminal yet: the price, the preview and HitCount stay as they were.
-    txtPending.SetText("");
-    txtPending.SetColor(console::kSystemWindowColour);
+    // No terminal yet: the price, the preview and HitCount stay as they were. An order keeps
+    // waiting for the expert, who carries it out as soon as the terminal is up: it stays in
+    // sight, so that the trader can still cancel it.
+    showPending(false);
     return;
   }
   txtNowPrice.SetText(price.nowPrice);
@@ -29,9 +36,6 @@ void Tconv::tmrNowPriceTimer() {
   if (const std::optional<console::Colour> colour =
           console::PriceBoxColour(txtNowPrice.Text(), txtPrice.Text()))
     txtPrice.SetColor(*colour);
-  const console::PendingDisplay pending =
-      console::PendingCommandDisplay(CommandMap.ReadText(common::kConsoleTextMax));
-  txtPending.SetText(pending.text);
-  txtPending.SetColor(pending.colour);
+  showPending(true);
   HitCount = console::ParseHitCount(InfoMap.ReadText(common::kConsoleTextMax));
 }

@@ -42,7 +42,7 @@ std::optional<Colour> PriceBoxColour(const std::string& nowPriceText,
   return 0xAAFFFF;
 }
 
-PendingDisplay PendingCommandDisplay(const std::string& commandText) {
+PendingDisplay PendingCommandDisplay(const std::string& commandText, bool terminalReady) {
   struct Row {
     const char* word;
     Colour colour;
@@ -58,7 +58,7 @@ PendingDisplay PendingCommandDisplay(const std::string& commandText) {
   const std::string word = common::CutBefore("_", rest);
   for (const Row& row : kRows)
     if (word == row.word) return {word, row.colour};
-  return {"Nothing", kSystemWindowColour};
+  return {terminalReady ? "Nothing" : "", kSystemWindowColour};
 }
 
 int32_t ParseHitCount(const std::string& infoText) {

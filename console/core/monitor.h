@@ -33,8 +33,9 @@ struct PendingDisplay {
   std::string text;
   Colour colour;
 };
-// The command's word (before the first "_") as the pending command, or "Nothing".
-PendingDisplay PendingCommandDisplay(const std::string& commandText);
+// The command's word (before the first "_") as the pending command. With no command waiting:
+// "Nothing" while the terminal side is ready, the empty text while it is not.
+PendingDisplay PendingCommandDisplay(const std::string& commandText, bool terminalReady);
 
 // The count from the expert's state report: the last "HitCount" line after the
 // "PelmorarInfo" header; 10000 when there is none.

@@ -81,7 +81,7 @@ TEST(PendingCommand, WordAndColourTable) {
       {"_Buy", "Nothing", kSystemWindowColour},
   };
   for (const Case& c : cases) {
-    const PendingDisplay shown = PendingCommandDisplay(c.command);
+    const PendingDisplay shown = PendingCommandDisplay(c.command, true);
     EXPECT_EQ(shown.text, c.shown) << c.command;
     EXPECT_EQ(shown.colour, c.colour) << c.command;
   }

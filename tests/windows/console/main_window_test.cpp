@@ -167,19 +167,27 @@ TEST_F(ConsoleTest, MonitorWaitsWhileThePriceMapIsEmptyOrZero) {
   SetInfo("PelmorarInfo\r\nHitCount=4");
   conv->tmrNowPriceTimer();
   ASSERT_EQ(conv->txtPending.Text(), "Sell");
+  conv->chkNoShift.SetChecked(true);
+  conv->txtPrice.SetText("1.23450");
   // "1.2.3" passes the digits-and-points test but is no number: an error box from the tick
   // would come back every second, so it counts as not ready too.
   for (const char* notReady : {"", "0", "abc", "1.2.3"}) {
     SetPrice(notReady);
-    SetCommand("Nanpin");
     SetInfo("PelmorarInfo\r\nHitCount=-9");
+    // An order given now waits for the expert and stays in sight.
+    conv->cmdBuyLimitClick();
     conv->tmrNowPriceTimer();
-    EXPECT_EQ(conv->txtPending.Text(), "") << notReady;
-    EXPECT_EQ(conv->txtPending.Color(), 0x80000005u);
+    EXPECT_EQ(Command(), "BuyLimit_1.0=1.23450") << notReady;
+    EXPECT_EQ(conv->txtPending.Text(), "BuyLimit") << notReady;
+    EXPECT_EQ(conv->txtPending.Color(), 0xFFFFAAu);
     EXPECT_EQ(conv->txtNowPrice.Text(), "150.250");
     EXPECT_EQ(conv->HitCount, 4);
+    SetCommand("");  // nothing waiting: the box stays empty
+    conv->tmrNowPriceTimer();
+    EXPECT_EQ(conv->txtPending.Text(), "") << notReady;
   }
   // 0.00000 is a price of 0, not an empty map.
+  SetCommand("Nanpin");
   SetPrice("0.00000");
   conv->tmrNowPriceTimer();
   EXPECT_EQ(conv->txtNowPrice.Text(), "0");
