@@ -26,7 +26,10 @@ std::string MarketOrderCommand(OrderSide side, const std::string& lot) {
 
 const char* PendingPriceProblem(const std::string& priceText) {
   if (priceText.empty()) return kEmptyPriceText;
-  if (!common::IsPriceText(priceText)) return kBadPriceCharText;
+  // Digits and points that make no number ("1..2", ".") would reach the expert as typed: they
+  // are as foreign to a price as a letter.
+  if (!common::IsPriceText(priceText) || common::DecimalPrefix(priceText, 0) != priceText.size())
+    return kBadPriceCharText;
   return nullptr;
 }
 
@@ -40,8 +43,14 @@ bool CarriesSeries(bool series, int sliderPosition) {
 }  // namespace
 
 bool IsSeriesCount(const std::string& text) {
-  return !text.empty() && common::KeepDigits(text) == text &&
-         text.find_first_not_of('0') != std::string::npos;
+  if (text.empty() || common::KeepDigits(text) != text) return false;
+  const size_t first = text.find_first_not_of('0');
+  if (first == std::string::npos) return false;
+  // The expert reads the count as a 32-bit signed integer: a larger one would wrap.
+  static constexpr char kMaxCount[] = "2147483647";
+  const std::string digits = text.substr(first);
+  return digits.size() < sizeof kMaxCount - 1 ||
+         (digits.size() == sizeof kMaxCount - 1 && digits <= kMaxCount);
 }
 
 const char* PendingCommandProblem(const std::string& command, bool series,

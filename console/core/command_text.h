@@ -52,8 +52,8 @@ inline constexpr PendingOrderType kSellStop{"SellStop", OrderSide::Sell};
 
 inline constexpr char kEmptyPriceText[] = "指定価格が空白です！";
 inline constexpr char kBadPriceCharText[] = "不正な文字が入っています！";
-// The problem with the typed pending price (empty, or a character other than digits and
-// points), or nullptr when it may be sent.
+// The problem with the typed pending price (empty, a character other than digits and points,
+// or digits and points that are no number), or nullptr when it may be sent.
 const char* PendingPriceProblem(const std::string& priceText);
 
 // type "_" lot "=" price, and for a series "#" count "$" step, where step is the slider's
@@ -70,8 +70,8 @@ inline bool CommandFits(const std::string& command) {
 
 inline constexpr char kBadSeriesCountText[] =
     "「連続ヶ注文」の数は1以上の整数を数字で入力してください";
-// A series count is a whole number of at least 1 written in digits: a typed "5$3" or "1_2"
-// would change the grammar of the command the expert reads.
+// A series count is a whole number from 1 to 2147483647 written in digits: a typed "5$3" or
+// "1_2" would change the grammar of the command the expert reads.
 bool IsSeriesCount(const std::string& text);
 
 // Why a built pending-order command must not be sent (a series count that is no count, when

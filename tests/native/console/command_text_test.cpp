@@ -60,7 +60,7 @@ TEST(PendingPriceProblem, EmptyOrForeignCharacters) {
   for (const char* bad : {"-1.2", "1,2", " 1.2", "1e3", "１"})
     EXPECT_STREQ(PendingPriceProblem(bad), "不正な文字が入っています！") << bad;
   EXPECT_EQ(PendingPriceProblem("1.23450"), nullptr);
-  EXPECT_EQ(PendingPriceProblem("1..2"), nullptr);
+  EXPECT_EQ(PendingPriceProblem("1."), nullptr);
 }
 
 TEST(CommandFits, LimitIsTheMapLessItsNul) {

@@ -21,9 +21,9 @@ TEST_F(PendingTest, SingleOrderSendsThePriceAsTyped) {
   conv->txtPrice.SetText("1.23450");
   conv->cmdBuyLimit.Click();
   EXPECT_EQ(Command(), "BuyLimit_2.0=1.23450");
-  conv->txtPrice.SetText("1..2");  // passes the character test: sent unchanged
+  conv->txtPrice.SetText("1.");  // a number: sent unchanged
   conv->cmdSellStopClick();
-  EXPECT_EQ(Command(), "SellStop_2.0=1..2");
+  EXPECT_EQ(Command(), "SellStop_2.0=1.");
   conv->txtPrice.SetText("150");
   conv->cmdBuyStopClick();
   EXPECT_EQ(Command(), "BuyStop_2.0=150");
@@ -60,13 +60,14 @@ TEST_F(PendingTest, OrderTooLongForTheMapIsRefused) {
   conv->TrackBar1.SetPosition(100);
   messages.clear();
   const std::string head = "SellStop_1.0=150.300#", tail = "$-50";
-  conv->cmbRenzoku.SetText(std::string(1023 - head.size() - tail.size() + 1, '9'));
+  // Leading zeros keep the count a readable number however long it is.
+  conv->cmbRenzoku.SetText(std::string(1023 - head.size() - tail.size(), '0') + "9");
   conv->cmdSellStopClick();
   EXPECT_EQ(Command(), "Keep");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], kCommandTooLongText);
   // One byte less fits exactly.
-  const std::string count(1023 - head.size() - tail.size(), '9');
+  const std::string count = std::string(1023 - head.size() - tail.size() - 1, '0') + "9";
   conv->cmbRenzoku.SetText(count);
   conv->cmdSellStopClick();
   EXPECT_EQ(Command(), head + count + tail);
@@ -103,6 +104,36 @@ TEST_F(PendingTest, PriceProblemsFlashThePriceBoxBeforeTheGuard) {
   EXPECT_EQ(coloursDuringWaits, (std::vector<COLORREF>{0x00FFFF, before, 0x00FFFF, before}));
   EXPECT_EQ(conv->txtPrice.Color(), before);
   EXPECT_EQ(Command(), "Keep");
+}
+
+TEST_F(PendingTest, PriceThatIsNoNumberIsRefusedLikeABadCharacter) {
+  void (Tconv::*const handlers[])() = {&Tconv::cmdBuyLimitClick, &Tconv::cmdBuyStopClick,
+                                       &Tconv::cmdSellLimitClick, &Tconv::cmdSellStopClick};
+  for (auto handler : handlers) {
+    SetCommand("Keep");
+    for (const char* bad : {"1..2", "."}) {
+      conv->txtPrice.SetText(bad);
+      (conv->*handler)();
+    }
+    EXPECT_EQ(Command(), "Keep");
+    conv->txtPrice.SetText("1.5");
+    (conv->*handler)();
+    EXPECT_NE(Command().find("_1.0=1.5"), std::string::npos);
+  }
+  EXPECT_EQ(messages, std::vector<std::string>(8, kBadPriceCharText));
+  EXPECT_EQ(waits.size(), 16u);  // each one flashed
+}
+
+TEST_F(PendingTest, SeriesCountIsAnIntegerTheExpertCanRead) {
+  conv->txtPrice.SetText("1.5");
+  conv->TrackBar1.SetPosition(60);
+  conv->chkRenzoku.SetChecked(true);
+  conv->cmbRenzoku.SetText("2147483648");
+  conv->cmdSellStopClick();
+  EXPECT_EQ(messages, std::vector<std::string>{kBadSeriesCountText});
+  conv->cmbRenzoku.SetText("2147483647");
+  conv->cmdSellStopClick();
+  EXPECT_EQ(Command(), "SellStop_1.0=1.5#2147483647$-10");
 }
 
 TEST_F(PendingTest, HedgeGuardPerSideThenShiftRule) {
@@ -161,7 +192,7 @@ TEST_F(PendingTest, StoppedOrderLeavesTheSliderAndThePriceAlone) {
     expectUntouched(count);
   }
   messages.clear();
-  conv->cmbRenzoku.SetText(std::string(1100, '9'));
+  conv->cmbRenzoku.SetText(std::string(1100, '0') + "9");
   conv->cmdBuyLimitClick();
   EXPECT_EQ(messages, std::vector<std::string>{kCommandTooLongText});
   expectUntouched("too long");
