@@ -22,6 +22,25 @@ bool IsDeviceName(const std::string& setName) {
          base[3] >= '1' && base[3] <= '9';
 }
 
+// A name of blanks alone shows as nothing in the list; a control character (a tab, say) shows
+// as nothing in the box and no file may be named with it.
+bool IsUnreadableName(const std::string& setName) {
+  bool blanksOnly = true;
+  for (size_t i = 0; i < setName.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(setName[i]);
+    if (c < 0x20 || c == 0x7F) return true;
+    if (c == ' ') continue;
+    // The full-width space is a blank too; no control byte is ever part of a double-byte
+    // character.
+    if (setName.compare(i, 2, "\x81\x40") == 0) {
+      ++i;
+      continue;
+    }
+    blanksOnly = false;
+  }
+  return blanksOnly;
+}
+
 }  // namespace
 
 const char kBadFileCharMessage[] = "設定ファイル名に使用できない文字\n\\/:*?\"<>|　が\n在ります";
@@ -49,7 +68,7 @@ bool HasBadFileChar(const std::string& setName) {
 }
 
 std::string SetNameRefusal(const std::string& setName) {
-  if (HasBadFileChar(setName)) return kBadFileCharMessage;
+  if (HasBadFileChar(setName) || IsUnreadableName(setName)) return kBadFileCharMessage;
   if (IsDeviceName(setName)) return DeviceNameMessage(setName);
   return {};
 }

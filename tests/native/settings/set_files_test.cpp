@@ -32,6 +32,13 @@ TEST(SetFiles, RefusedNamesForEveryAction) {
             "この「設定名（NUL）」は\nWindowsの予約名なので使用できません");
 }
 
+TEST(SetFiles, NamesThatShowAsNothingAreRefused) {
+  for (const char* unseen : {"   ", " ", "　", " 　 ", "a\tb", "\t", "x\r\n", "\x7F", "ソ\x1F"})
+    EXPECT_EQ(SetNameRefusal(unseen), kBadFileCharMessage) << unseen;
+  for (const char* usable : {" a", "a ", "標準　設定", "　x", "ー"})
+    EXPECT_EQ(SetNameRefusal(usable), "") << usable;
+}
+
 TEST(SetFiles, NamesPathsAndTexts) {
   EXPECT_EQ(SettingsFolderPath("C:\\Q\\"), "C:\\Q\\TradeQuorvex設定");
   EXPECT_EQ(SetFilePath("C:\\Q\\TradeQuorvex設定", "a"), "C:\\Q\\TradeQuorvex設定\\a.stdt");
