@@ -182,10 +182,18 @@ void TSetting::LadderEditMouseMove(int row) {
 
 // ---- Sending and read-back -----------------------------------------------------------------
 
-std::string TSetting::BuildSettingsMapText() {
+namespace {
+
+settings::ControlValues ControlValuesOf(const TSetting& window) {
   settings::ControlValues values;
-  for (int row : settings::ControlRowOrder()) values[row] = ControlValue(row);
-  return settings::BuildSettingsMapText(values, cmbSetName.Text(), PipValueFactor(),
+  for (int row : settings::ControlRowOrder()) values[row] = window.ControlValue(row);
+  return values;
+}
+
+}  // namespace
+
+std::string TSetting::BuildSettingsMapText() {
+  return settings::BuildSettingsMapText(ControlValuesOf(*this), cmbSetName.Text(), PipValueFactor(),
                                         host_.dataPath);
 }
 
@@ -203,7 +211,8 @@ void TSetting::cmdEASettingClick() {
     sent = true;
   });
   if (!sent) {
-    ShowPlainMessage(Handle(), settings::kSettingsTooLongMessage);
+    ShowPlainMessage(Handle(),
+                     settings::SettingsTooLongMessage(ControlValuesOf(*this), cmbSetName.Text()));
     return;
   }
   if (host_.settingStatus == kReadOk) host_.settingStatus = kSendOk;

@@ -2,6 +2,7 @@
 
 #include "common/key_value_lines.h"
 #include "common/number_text.h"
+#include "settings/core/setting_layout.h"
 #include "settings/core/settings_file_text.h"
 
 namespace settings {
@@ -47,8 +48,22 @@ std::string BuildSettingsMapText(const ControlValues& values, const std::string&
   return text;
 }
 
-const char kSettingsTooLongMessage[] =
-    "設定が長すぎてＥＡに送信できません！\n「説明」を短くしてください";
+std::string SettingsTooLongMessage(const ControlValues& values, const std::string& setName) {
+  std::string name = "説明";
+  size_t longest = values[kRowTradeComment].size();
+  if (setName.size() > longest) {
+    name = "設定名";
+    longest = setName.size();
+  }
+  for (const ControlLayout& control : SettingsWindowLayout().controls) {
+    if (IsCheckBoxRow(control.row) || values[control.row].size() <= longest) continue;
+    longest = values[control.row].size();
+    // The labels as they stand before the edit ("NpTp x" before the distance multiplier).
+    name.clear();
+    for (const LayoutLabel& label : control.labels) name += (name.empty() ? "" : " ") + label.text;
+  }
+  return "設定が長すぎてＥＡに送信できません！\n「" + name + "」を短くしてください";
+}
 
 bool FitsSettingsMap(const std::string& text, size_t mapSize) {
   return text.size() < mapSize;

@@ -22,8 +22,9 @@ std::string BuildSettingsMapText(const ControlValues& values, const std::string&
 // Whether the map holds the whole text and a zero byte after it. A text that does not fit is
 // not sent at all: cut, its last line would give the expert a value nobody chose.
 bool FitsSettingsMap(const std::string& text, size_t mapSize);
-// Said when the text does not fit; the comment is the only value long enough to be the cause.
-extern const char kSettingsTooLongMessage[];
+// Said when the text does not fit. It names the longest value the trader can shorten: the
+// comment, the set name or an edit's value (by its label), the comment when none is longer.
+std::string SettingsTooLongMessage(const ControlValues& values, const std::string& setName);
 
 // The row of SettingName in a read-back entry (the set-name box).
 inline constexpr int kReadBackSetName = -1;

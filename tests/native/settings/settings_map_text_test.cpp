@@ -51,6 +51,18 @@ TEST(SettingsMapText, OnlyTheWholeTextWithItsZeroByteFits) {
   EXPECT_FALSE(FitsSettingsMap("", 0));
 }
 
+TEST(SettingsMapText, TooLongNamesTheLongestValue) {
+  auto message = [](const char* name) {
+    return "設定が長すぎてＥＡに送信できません！\n「" + std::string(name) + "」を短くしてください";
+  };
+  ControlValues values = EmptyControls();
+  values[kRowTradeComment] = std::string(900, 'c');
+  EXPECT_EQ(SettingsTooLongMessage(values, std::string(900, 's')), message("説明"));
+  EXPECT_EQ(SettingsTooLongMessage(values, std::string(901, 's')), message("設定名"));
+  values[kRowRikakuBairits] = std::string(1000, '5');
+  EXPECT_EQ(SettingsTooLongMessage(values, "x"), message("NpTp x"));
+}
+
 TEST(SettingsMapText, ReadBackComparesTheSentLines) {
   ControlValues v = EmptyControls();
   v[kRowSemiAutoTrade] = "1";
