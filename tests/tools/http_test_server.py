@@ -10,7 +10,8 @@ after --lifetime seconds (default 600), so the server never outlives a test run.
 COMMAND it prints both addresses and serves for --lifetime seconds.
 
 The TLS side shows the self-signed certificate tls/localhost.pem (made for these tests alone,
-key beside it); a client trusts it only when a test adds it to its own root store.
+key beside it: a server's for localhost and 127.0.0.1, which cannot sign others); a client
+trusts it only when a test adds it to its own root store.
 
 Paths:
     /text/N          N bytes of numbered lines "000000\\n000001\\n...", with Content-Length
