@@ -105,6 +105,8 @@ Tconv::Tconv(ConsoleSession& session)
       cmdPriceUp(*this, Arrow(112, 186, "▲", ui::kOlive), ui::ButtonLook::FlatArrow),
       cmdPriceDown(*this, Arrow(112, 196, "▼", ui::kOlive), ui::ButtonLook::FlatArrow),
       cmdGetPrice(*this, At(129, 186, 34, 20, "Get")),
+      TrackBar1(*this, At(222, 186, 39, 200),
+                {.min = 0, .max = 100, .position = 50, .vertical = true, .ticksBothSides = true}),
       lblPlusMinus(*this, At(104, 210, 0, 0, "指値増減指定   →")),
       chkPlusMinus(*this, At(206, 208, 16, 16)),
       grpPending(*this, At(kLower, 226, 210, 112, "指値＆逆指値")),
@@ -117,23 +119,21 @@ Tconv::Tconv(ConsoleSession& session)
       chkRenzoku(*this, At(kPendingColumn[0], 291, 150, 16, "連続           ヶ注文")),
       cmbRenzoku(*this, At(72, 288, 46, 200, "5"),
                  {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "12", "15", "20", "30"}),
-      cmdDeleteAll(*this, At(kPendingColumn[2], 312, kPendingButtonWidth, 22, "All Delete")),
       chkAutoFWD(*this, WithHint(At(kPendingColumn[0], 315, 100, 16, "順張り自動"),
                                  "順張り方向に自動的にスライダーバーがセットされます")),
+      cmdDeleteAll(*this, At(kPendingColumn[2], 312, kPendingButtonWidth, 22, "All Delete")),
       cmdPending(*this, At(kLower, 342, 92, 20, "保留中コマンド")),
       txtPending(*this, At(kLower + 94, 342, 90, 20), {.readOnly = true}),
       cmdExecTerminal(*this, At(kLower, 365, 70, 22, "MT4起動")),
       lblNote(*this,
               At(kLower, 390, 210, 26, "現在価格からブローカの規制ポイント内は発注できません")),
-      TrackBar1(*this, At(222, 186, 39, 200),
-                {.min = 0, .max = 100, .position = 50, .vertical = true, .ticksBothSides = true}),
       cmdRevUpDw(*this, WithHint(At(226, 390, 32, 20, "±"), "スライダーバーの＋ーを反転")),
       cmd_GetFile(*this, Hidden(At(166, 140, 40, 20, "GetFile"))),
       cmd_GetRevision(*this, Hidden(At(206, 140, 40, 20, "GetRev"))),
       ListBox1(*this, Hidden(At(kLower, 186, 200, 100))),
       tmrNowPrice(*this, {.interval = 1000, .enabled = true}) {
   // The combo box sits in the blank of the series box's caption, the plus-minus box at the end
-  // of its label's arrow: keep both above what they overlap.
+  // of its label's arrow: keep both above what they overlap (the Tab key keeps their order).
   for (HWND over : {cmbRenzoku.Handle(), chkPlusMinus.Handle()})
     SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   cmbRenzoku.SetItemIndex(4);

@@ -151,7 +151,7 @@ class Tconv : public ui::Form {
   void mnuNewsClick();
   void tmrNewsCheckTimer();
 
-  // ---- Controls, top to bottom ----
+  // ---- Controls, top to bottom and left to right: the order of the Tab key ----
   ui::ProgressBar ProgressBar1;
   ui::Button cmdUpDown;
   ui::GroupBox grpLot;
@@ -180,6 +180,7 @@ class Tconv : public ui::Form {
   ui::Button cmdPriceUp;
   ui::Button cmdPriceDown;
   ui::Button cmdGetPrice;
+  ui::TrackBar TrackBar1;  // along the right edge, from the price row down
   ui::Label lblPlusMinus;
   ui::CheckBox chkPlusMinus;
   ui::GroupBox grpPending;
@@ -191,13 +192,12 @@ class Tconv : public ui::Form {
   ui::Button cmdDeleteSell;
   ui::CheckBox chkRenzoku;
   ui::ComboBox cmbRenzoku;
-  ui::Button cmdDeleteAll;
   ui::CheckBox chkAutoFWD;
+  ui::Button cmdDeleteAll;
   ui::Button cmdPending;
   ui::Edit txtPending;
   ui::Button cmdExecTerminal;
   ui::Label lblNote;
-  ui::TrackBar TrackBar1;
   ui::Button cmdRevUpDw;
   ui::Button cmd_GetFile;
   ui::Button cmd_GetRevision;

@@ -14,7 +14,8 @@ Form*& MainFormStore() {
 // Tab, arrow and mnemonic keys move between the controls of our forms.
 bool TakenByForm(MSG& msg) {
   const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  return Form::FromHandle(root) != nullptr && IsDialogMessageW(root, &msg);
+  Form* form = Form::FromHandle(root);
+  return form != nullptr && (form->TakeTabKey(msg) || IsDialogMessageW(root, &msg));
 }
 
 }  // namespace

@@ -460,13 +460,30 @@ RadioButton::RadioButton(Form& form, const ControlArgs& args, bool checked)
 void RadioButton::SetChecked(bool checked) {
   if (checked == Checked()) return;
   if (checked) {
-    for (Control* control : FormControls()) {
-      auto* other = dynamic_cast<RadioButton*>(control);
-      if (other && other != this && other->radioGroup_ == radioGroup_) other->SetTick(false);
-    }
+    for (RadioButton* other : Group())
+      if (other != this) other->SetTick(false);
   }
   SetTick(checked);
   if (checked && onClick) onClick();
+}
+
+std::vector<RadioButton*> RadioButton::Group() const {
+  std::vector<RadioButton*> group;
+  for (Control* control : FormControls()) {
+    auto* button = dynamic_cast<RadioButton*>(control);
+    if (button && button->radioGroup_ == radioGroup_) group.push_back(button);
+  }
+  std::sort(group.begin(), group.end(), [](const RadioButton* a, const RadioButton* b) {
+    return GetDlgCtrlID(a->Handle()) < GetDlgCtrlID(b->Handle());
+  });
+  return group;
+}
+
+bool RadioButton::IsGroupStop() const {
+  const std::vector<RadioButton*> group = Group();
+  const auto ticked =
+      std::find_if(group.begin(), group.end(), [](const RadioButton* b) { return b->Checked(); });
+  return ticked != group.end() ? *ticked == this : group.front() == this;
 }
 
 GroupBox::GroupBox(Form& form, const ControlArgs& args)

@@ -71,7 +71,7 @@ class Control : public Window {
 
  protected:
   // Frames (group boxes, panels) lie beneath every other control; the others keep their
-  // order of creation, which is also the tab order.
+  // order of creation. The Tab key follows the order of creation, whatever the z-order.
   enum class Layer { Normal, Beneath };
   Control(Form& form, const ControlArgs& args, const wchar_t* className, DWORD style,
           DWORD exStyle = 0, Layer layer = Layer::Normal);
@@ -170,11 +170,17 @@ class CheckBox : public TickButton {
   void SetChecked(bool checked);
 };
 
-// Radio buttons created one after the other form a group: ticking one clears the others.
+// Radio buttons created one after the other form a group: ticking one clears the others. The
+// group is one stop of the Tab key, and the arrow keys move the tick within it.
 class RadioButton : public TickButton {
  public:
   RadioButton(Form& form, const ControlArgs& args, bool checked = false);
   void SetChecked(bool checked);
+  // The group's stop: the ticked button, or the first while none is ticked.
+  bool IsGroupStop() const;
+
+ private:
+  std::vector<RadioButton*> Group() const;  // in the order of creation
 };
 
 // A frame with a caption; the controls "in" it are the form's own, placed over it (the group

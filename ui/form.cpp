@@ -323,7 +323,7 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
       } else if (!HIWORD(wParam)) {
         HWND target = lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : nullptr;
-        if (!target) target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+        if (!target) target = NextTabStop(nullptr, false);
         if (target) {
           ::SetFocus(target);
           return 0;

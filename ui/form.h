@@ -126,6 +126,11 @@ class Form : public Window {
   // paints the background, handles closing and lays the form out anew on WM_DPICHANGED.
   virtual LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // The Tab key moves the focus to the next stop in the order the controls were created, and
+  // Shift+Tab back, whatever their z-order (a control may be raised over another's caption).
+  // True when the key was taken; a control that wants the key itself (a memo) keeps it.
+  bool TakeTabKey(const MSG& msg);
+
   // The form of a window handle (nullptr for other windows).
   static Form* FromHandle(HWND hwnd);
   // The control that owns a child window (or the child's child, as a combo box's edit).
@@ -138,6 +143,8 @@ class Form : public Window {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam);
   HWND Tooltip();  // created on first use
+  // The stop of the Tab key after the control `from` (nullptr: the first), or before it.
+  HWND NextTabStop(HWND from, bool backward) const;
   // Rescales the font, every child window and the form itself to `dpi`; the form goes to
   // `suggested` (the system's rectangle for the new display) when given.
   void ApplyDpi(int dpi, const RECT* suggested);

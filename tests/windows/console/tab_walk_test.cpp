@@ -1,0 +1,76 @@
+// The Tab key through the console and the settings window, at 96 DPI and through
+// wine-dpi-launch.sh at 144 and 192: the order of the console's stops, and every edit showing
+// its value from the first character once the focus has left it.
+#include <memory>
+#include <vector>
+
+#include "settings/Setting1.h"
+#include "settings/core/setting_table.h"
+#include "tests/windows/console/console_fixture.h"
+#include "ui/app.h"
+
+namespace {
+
+void Press(UINT key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+  ui::ProcessMessages();
+}
+
+// Tab from `first` round to it again: the controls reached (a combo box for its edit). Every
+// edit with a text shows its first character once left; `scrolled` counts those that did not
+// while the focus was in them.
+std::vector<HWND> TabWalk(const ui::Form& form, HWND first, int* scrolled = nullptr) {
+  std::vector<HWND> stops{first};
+  SetFocus(first);
+  while (stops.size() < 100) {
+    const HWND focus = GetFocus();
+    wchar_t kind[8] = {};
+    GetClassNameW(focus, kind, 8);
+    const bool edit = lstrcmpiW(kind, L"Edit") == 0 && GetWindowTextLengthW(focus) > 0;
+    const auto firstX = [focus] {
+      return static_cast<short>(LOWORD(SendMessageW(focus, EM_POSFROMCHAR, 0, 0)));
+    };
+    if (edit && scrolled && firstX() < 0) ++*scrolled;
+    Press(VK_TAB);
+    if (edit) {
+      EXPECT_GE(firstX(), 0) << "left by its tail: " << GetDlgCtrlID(stops.back());
+    }
+    const ui::Control* at = form.ControlOf(GetFocus());
+    if (!at || at->Handle() == first) break;
+    stops.push_back(at->Handle());
+  }
+  return stops;
+}
+
+TEST_F(ConsoleTest, TabFollowsTheConsoleFromTopToBottomWithOneStopPerLotGroup) {
+  conv->Show();
+  conv->cmdUpDownClick();
+  conv->rdo_Times5.SetChecked(true);
+  std::vector<HWND> expected;
+  for (const ui::Control* c : std::vector<const ui::Control*>{
+           &conv->cmdUpDown,     &conv->rdo_Times5,      &conv->cmdBuy,
+           &conv->cmdSell,       &conv->cmd_NANPIN,      &conv->cmdCloseBuy,
+           &conv->cmdCloseSell,  &conv->cmdCloseAll,     &conv->chk_FrontMost,
+           &conv->chkNoShift,    &conv->txtNowPrice,     &conv->cmdSettingLeft,
+           &conv->txtPrice,      &conv->cmdPriceUp100,   &conv->cmdPriceDown100,
+           &conv->cmdPriceUp10,  &conv->cmdPriceDown10,  &conv->cmdPriceUp,
+           &conv->cmdPriceDown,  &conv->cmdGetPrice,     &conv->TrackBar1,
+           &conv->chkPlusMinus,  &conv->cmdBuyStop,      &conv->cmdSellLimit,
+           &conv->cmdDeleteBuy,  &conv->cmdBuyLimit,     &conv->cmdSellStop,
+           &conv->cmdDeleteSell, &conv->chkRenzoku,      &conv->cmbRenzoku,
+           &conv->chkAutoFWD,    &conv->cmdDeleteAll,    &conv->cmdPending,
+           &conv->txtPending,    &conv->cmdExecTerminal, &conv->cmdRevUpDw})
+    expected.push_back(c->Handle());
+  EXPECT_EQ(TabWalk(*conv, conv->cmdUpDown.Handle()), expected);
+
+  // Within the lot group the arrow keys move the tick, and the group's stop moves with it.
+  conv->rdo_Times5.SetFocus();
+  Press(VK_RIGHT);
+  EXPECT_TRUE(conv->rdo_Times10.Checked() && conv->rdo_Times10.Focused());
+  conv->cmdUpDown.SetFocus();
+  Press(VK_TAB);
+  EXPECT_TRUE(conv->rdo_Times10.Focused());
+}
+
+}  // namespace
