@@ -44,6 +44,19 @@ void ClearMargins(HWND edit) {
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 }
 
+// Caret before the first character, and the text scrolled back to it.
+void ShowFromStart(HWND edit) {
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+std::wstring WideText(HWND hwnd) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      std::max(0, GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())))));
+  return text;
+}
+
 int TextWidth(HDC dc, const std::wstring& text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -318,7 +331,24 @@ void Edit::SetText(const std::string& text) {
   settingText_ = true;
   Window::SetText(text);
   settingText_ = false;
+  leftStart_ = leftEnd_ = 0;
+  ShowFromStart(hwnd_);
   if (onChange) onChange();
+}
+
+int Edit::Caret() const {
+  DWORD start = 0;
+  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  const std::wstring text = WideText(hwnd_);
+  return static_cast<int>(WideToSjis(text.substr(0, std::min<size_t>(start, text.size()))).size());
+}
+
+void Edit::PlaceCaret(int position) {
+  const std::string text = Text();
+  const size_t bytes = std::min(text.size(), static_cast<size_t>(std::max(0, position)));
+  const auto at = static_cast<WPARAM>(SjisToWide(text.substr(0, bytes)).size());
+  SendMessageW(hwnd_, EM_SETSEL, at, static_cast<LPARAM>(at));
+  SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
 
 bool Edit::ReadOnly() const {
@@ -330,7 +360,17 @@ void Edit::SetReadOnly(bool readOnly) {
 }
 
 void Edit::OnCommand(WORD code) {
-  if (code == EN_CHANGE && !settingText_ && onChange) onChange();
+  if (code == EN_KILLFOCUS) {
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&leftStart_),
+                 reinterpret_cast<LPARAM>(&leftEnd_));
+    ShowFromStart(hwnd_);
+  } else if (code == EN_SETFOCUS) {
+    // A key or a click that brought the focus places the caret after this.
+    SendMessageW(hwnd_, EM_SETSEL, leftStart_, static_cast<LPARAM>(leftEnd_));
+    SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+  } else if (code == EN_CHANGE && !settingText_ && onChange) {
+    onChange();
+  }
 }
 
 // --- CheckBox, RadioButton, GroupBox -------------------------------------------------------
@@ -607,6 +647,25 @@ ComboBox::ComboBox(Form& form, const ControlArgs& args, const std::vector<std::s
       droppedHeight_(WithDropDown(args).height) {
   for (const std::string& item : items) AddItem(item);
   SetText(args.text);
+}
+
+namespace {
+
+HWND EditOfCombo(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+}  // namespace
+
+void ComboBox::SetText(const std::string& text) {
+  Window::SetText(text);
+  ShowFromStart(EditOfCombo(hwnd_));
+}
+
+void ComboBox::OnCommand(WORD code) {
+  if (code == CBN_KILLFOCUS) ShowFromStart(EditOfCombo(hwnd_));
 }
 
 void ComboBox::OnDpiChanged(int oldDpi, int newDpi) {

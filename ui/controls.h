@@ -123,6 +123,9 @@ struct EditOptions {
   bool multiLine = false;   // a memo: lines separated by CR LF
 };
 
+// An edit that the focus has left, or whose text was set, shows its text from the first
+// character: a box scrolled to its caret would otherwise go on showing a value by its tail.
+// Coming back to it puts the caret where it was left.
 class Edit : public Control {
  public:
   Edit(Form& form, const ControlArgs& args, EditOptions options = {});
@@ -132,12 +135,17 @@ class Edit : public Control {
   void SetText(const std::string& text) override;
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
+  // The caret, as the number of bytes of the Shift-JIS text before it.
+  int Caret() const;
+  void PlaceCaret(int position);
 
   void OnCommand(WORD code) override;
   void OnDpiChanged(int oldDpi, int newDpi) override;
 
  private:
   bool settingText_ = false;
+  DWORD leftStart_ = 0;  // the selection when the focus left
+  DWORD leftEnd_ = 0;
 };
 
 // What a check box and a radio button share: the tick, the click event, the form's colour.
@@ -244,9 +252,12 @@ class ItemList : public Control {
   const ItemListMessages& messages_;
 };
 
+// Its edit, like an Edit, shows the text from the first character once left or set.
 class ComboBox : public ItemList {
  public:
   ComboBox(Form& form, const ControlArgs& args, const std::vector<std::string>& items = {});
+  void SetText(const std::string& text) override;
+  void OnCommand(WORD code) override;
   void OnDpiChanged(int oldDpi, int newDpi) override;
 
  private:

@@ -43,6 +43,32 @@ std::vector<HWND> TabWalk(const ui::Form& form, HWND first, int* scrolled = null
   return stops;
 }
 
+TEST_F(ConsoleTest, EveryEditShowsItsFirstCharacterOnceTheFocusLeavesIt) {
+  auto setting = std::make_unique<TSetting>(conv->Session.ForSettingsWindow());
+  Setting = setting.get();
+  conv->tmrNowPrice.SetEnabled(false);
+  conv->Show();
+  conv->cmdUpDownClick();
+  conv->cmdSettingLeftClick();
+  setting->StopReadBack();  // every edit stays enabled, as at the start
+  conv->txtNowPrice.SetText("1.30500");
+  conv->txtPrice.SetText("-12.5");
+  conv->txtPending.SetText("BuyLimit");
+  const char* values[] = {"12", "10", "0.5", "0.75", "-12.5"};
+  int n = 0;
+  for (int row : settings::ControlRowOrder())
+    if (!settings::IsCheckBoxRow(row)) setting->EditOf(row).SetText(values[n++ % 5]);
+  setting->EditOf(settings::kRowTradeComment).SetText(std::string(60, '0') + ".75");
+
+  int scrolled = 0;
+  EXPECT_GT(TabWalk(*conv, conv->cmdUpDown.Handle()).size(), 30U) << conv->Dpi() << " DPI";
+  EXPECT_EQ(TabWalk(*setting, setting->cmdEASetting.Handle(), &scrolled).size(),
+            3 + settings::ControlRowOrder().size())
+      << setting->Dpi() << " DPI";
+  EXPECT_GT(scrolled, 0);  // the narrow boxes showed their tails while the trader was in them
+  Setting = nullptr;
+}
+
 TEST_F(ConsoleTest, TabFollowsTheConsoleFromTopToBottomWithOneStopPerLotGroup) {
   conv->Show();
   conv->cmdUpDownClick();

@@ -123,11 +123,14 @@ TEST(Button, EnterClicksTheFocusedButtonOnly) {
 TEST(Form, FocusReturnsToTheControlThatHadIt) {
   SampleForm form;
   form.Show();
-  form.txtPending.SetFocus();
+  form.txtPrice.SetText("1.23450");
+  form.txtPrice.SetFocus();
+  form.txtPrice.PlaceCaret(4);
   SendMessageW(form.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
   form.cmdBuy.SetFocus();  // as the focus wanders while the form is inactive
   SendMessageW(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-  EXPECT_TRUE(form.txtPending.Focused());
+  EXPECT_TRUE(form.txtPrice.Focused());
+  EXPECT_EQ(form.txtPrice.Caret(), 4);  // shown from the start meanwhile, the caret kept
 }
 
 TEST(Edit, ChangeEventOnTypingAndOncePerSetText) {
