@@ -160,8 +160,14 @@ std::string TSetting::ControlValue(int row) const {
 // ---- Editing -------------------------------------------------------------------------------
 
 void TSetting::SettingEditChange(int row) {
-  EditAdapter edit(EditOf(row));
+  ui::Edit& control = EditOf(row);
+  const std::string typed = control.Text();
+  const int caret = control.Caret();
+  EditAdapter edit(control);
   settings::EditChanged(row, edit, SettingTable, CurrentSlot());
+  // Setting the cleaned text put the caret at the start, where the next key would land.
+  if (control.Text() != typed)
+    control.PlaceCaret(settings::CaretAfterCleaning(typed, caret, control.Text()));
 }
 
 void TSetting::SettingCheckBoxClick(int row) {

@@ -77,6 +77,15 @@ void EditChanged(int row, EditText& edit, SettingTable& table, int slot) {
   table.Cell(row, slot) = edit.Text();
 }
 
+int CaretAfterCleaning(const std::string& typed, int caret, const std::string& kept) {
+  // The filters keep the first byte that may stand at each place, so the first match is the
+  // byte they kept.
+  size_t k = 0;
+  for (size_t i = 0; i < typed.size() && static_cast<int>(i) < caret && k < kept.size(); ++i)
+    if (typed[i] == kept[k]) ++k;
+  return static_cast<int>(k);
+}
+
 void CheckBoxChanged(int row, bool ticked, SettingTable& table, int slot) {
   table.Cell(row, slot) = ticked ? "1" : "0";
 }

@@ -35,6 +35,10 @@ class EditText {
 // keeps only the first point, replacing the text until one is left), then stores what the
 // edit holds in the row's cell of the slot.
 void EditChanged(int row, EditText& edit, SettingTable& table, int slot);
+// Where the caret goes once the handler has cleaned `typed` (the caret at `caret`) down to
+// `kept`, whose bytes are some of typed's in order: after the kept bytes that stood before it,
+// so a rejected key leaves the caret where the key was typed.
+int CaretAfterCleaning(const std::string& typed, int caret, const std::string& kept);
 // The click handler of a check box: "1" when ticked, "0" when not.
 void CheckBoxChanged(int row, bool ticked, SettingTable& table, int slot);
 

@@ -219,6 +219,26 @@ TEST_F(SettingsEditing, RealEditsRunTheFiltersNested) {
   EXPECT_EQ(setting_->SettingTable.Cell(kRowTrailOrder, 0), "0");
 }
 
+// Keys typed one by one into an edit, each where the caret stands.
+std::string Typed(ui::Edit& edit, const std::string& keys) {
+  for (char key : keys) SendMessageW(edit.Handle(), WM_CHAR, static_cast<WPARAM>(key), 0);
+  return edit.Text();
+}
+
+TEST_F(SettingsEditing, RejectedKeyLeavesTheCaretWhereItWas) {
+  ClearControls();
+  EXPECT_EQ(Typed(setting_->EditOf(NanpinRow(1)), "1,5"), "15");
+  EXPECT_EQ(setting_->SettingTable.Cell(NanpinRow(1), 0), "15");
+  EXPECT_EQ(Typed(setting_->EditOf(LossRow(3)), "1.2.5"), "1.25");
+  EXPECT_EQ(Typed(setting_->EditOf(DepthRow(4)), "--5"), "-5");
+  // Inside the text: the key is refused where it was typed, and the next one lands there.
+  ui::Edit& middle = setting_->EditOf(NanpinRow(2));
+  middle.SetText("12");
+  middle.PlaceCaret(1);
+  EXPECT_EQ(Typed(middle, "x3"), "132");
+  EXPECT_EQ(setting_->SettingTable.Cell(NanpinRow(2), 0), "132");
+}
+
 TEST_F(SettingsEditing, HintsFollowTheLadderAndTheLot) {
   ClearControls();
   conv->rdo_Times1.SetChecked(true);
