@@ -17,11 +17,19 @@ constexpr char kMT4PathPrompt[] =
     "ショートカットでも何でもいいので\n"
     "Drag＆Dropしてください";
 
+// A scanner, a backup or an editor holds the file for a moment at most: about a second of
+// tries. Messages wait meanwhile, since a close or a drop let through would write the
+// configuration before it was read; a second is far from making the window look hung.
+constexpr int kIniReadRetries = 10;
+constexpr unsigned kIniRetryPauseMs = 100;
+
 }  // namespace
 
 void Tconv::ReadIni() {
-  const console::IniExtras extras =
-      console::ParseIniText(ReadTextFile(ExeFolder + common::kIniFileName), OwnVersion, Config);
+  std::string text;
+  iniUnreadable_ =
+      !TryReadTextFile(ExeFolder + common::kIniFileName, text, kIniReadRetries, kIniRetryPauseMs);
+  const console::IniExtras extras = console::ParseIniText(text, OwnVersion, Config);
   iniRead_ = true;
   if (extras.trackBar) SetSliderPosition(*extras.trackBar);
   if (extras.setNameRead && Setting) Setting->cmbSetName.SetText(Config.LastSetName);
@@ -38,6 +46,9 @@ void Tconv::WriteIni() {
     if (adoptedBeforeRead_) ReadIni();
     return;
   }
+  // The defaults of this run must not replace a file that is there but could not be read: it
+  // holds the trader's terminal path and records.
+  if (iniUnreadable_) return;
   // The set name as the settings window shows it now, whether or not it is open.
   const std::string setName = Setting ? Setting->cmbSetName.Text() : Config.LastSetName;
   // Silent as before: the file written last stays whole, and the next change or the close

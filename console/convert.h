@@ -233,6 +233,8 @@ class Tconv : public ui::Form {
   // Nothing is written to the configuration file before it was read: a window closed in its
   // first second would otherwise wipe the trader's settings.
   bool iniRead_ = false;
+  // The file was there at the start but could not be read: nothing is written over it.
+  bool iniUnreadable_ = false;
   // A terminal path adopted (by a drop or the folder dialog) before the file was read: the
   // trader's latest choice, which wins over the file's and is written once it was read.
   std::optional<std::string> adoptedBeforeRead_;

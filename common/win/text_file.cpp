@@ -66,16 +66,25 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-std::string ReadTextFile(const std::string& path) {
-  if (!FileExists(path)) return {};
-  std::string buffer;
-  if (!ReadFileBytes(path, buffer)) {
-    ReportFileError();
-    return {};
+bool TryReadTextFile(const std::string& path, std::string& text, int retries, unsigned pauseMs) {
+  text.clear();
+  if (!FileExists(path)) return true;
+  for (int tried = 0; !ReadFileBytes(path, text); ++tried) {
+    if (tried >= retries) {
+      ReportFileError();
+      return false;
+    }
+    WaitMilliseconds(pauseMs);
   }
-  const size_t nul = buffer.find('\0');
-  if (nul != std::string::npos) buffer.resize(nul);
-  return buffer;
+  const size_t nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  return true;
+}
+
+std::string ReadTextFile(const std::string& path) {
+  std::string text;
+  static_cast<void>(TryReadTextFile(path, text));
+  return text;
 }
 
 std::wstring NewFileBeside(const std::wstring& target) {

@@ -21,6 +21,11 @@ void ReportFileError();
 // The whole content up to its first NUL; empty when the file does not exist. A file that
 // exists but cannot be read shows the "File Error" box and gives the empty text.
 std::string ReadTextFile(const std::string& path);
+// The same read, telling a file that could not be read (false, after the "File Error" box)
+// from one that is empty or missing (true). A file that another program holds for a moment
+// is tried `retries` more times, `pauseMs` apart, before the box is shown.
+[[nodiscard]] bool TryReadTextFile(const std::string& path, std::string& text, int retries = 0,
+                                   unsigned pauseMs = 0);
 
 // A new empty file with a unique name in the folder of `target`, where the new content of the
 // target is written before it takes the target's place; empty when none can be made there.

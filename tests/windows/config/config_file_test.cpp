@@ -1,4 +1,6 @@
 // "FxQuorvex.ini" through the main window: reading, writing, the start timer's branches.
+#include <numeric>
+
 #include "settings/Setting1.h"
 #include "tests/windows/config/config_fixture.h"
 
@@ -58,6 +60,42 @@ TEST_F(ConfigTest, NothingIsWrittenBeforeTheFileWasRead) {
   const std::string before = "ReadMe=1\r\nMT4Path=C:\\MT4\\terminal.exe\r\nDataPath=D:\\d\r\n";
   program.File("FxQuorvex.ini", before);
   conv->Close();
+  EXPECT_EQ(IniText(), before);
+}
+
+TEST_F(ConfigTest, HeldFileIsTriedAgainAndNeverReplacedByTheDefaults) {
+  const std::string before = "ReadMe=1\r\nMT4Path=C:\\MT4\\terminal.exe\r\ncmbSetName=守り\r\n";
+  program.File("FxQuorvex.ini", before);
+  const auto hold = [this] {
+    return CreateFileW(SjisToWide(IniPath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  // Held for a moment, let go during the second pause: the file is read.
+  HANDLE holder = hold();
+  Seams seams = CurrentSeams();
+  seams.sleep = [&](DWORD ms) {
+    waits.push_back(ms);
+    if (waits.size() == 2) CloseHandle(holder);
+  };
+  {
+    SeamOverride releasing(seams);
+    conv->ReadIni();
+  }
+  EXPECT_EQ(conv->Config.MT4Path, "C:\\MT4\\terminal.exe");
+  EXPECT_TRUE(messages.empty());
+
+  // Held for the whole start, about a second: the box and the defaults, and neither a new
+  // terminal nor the close writes over the file.
+  holder = hold();
+  auto next = NextRun();
+  waits.clear();
+  next->tmrStartTimer();
+  CloseHandle(holder);
+  EXPECT_LE(std::accumulate(waits.begin(), waits.end(), DWORD{0}), 1500u);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages[0].text, kFileErrorText);
+  next->Config.MT4Path = "C:\\Other\\terminal.exe";
+  next->Close();
   EXPECT_EQ(IniText(), before);
 }
 
