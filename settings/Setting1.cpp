@@ -339,7 +339,7 @@ void TSetting::cmdReadWriteClick() {
   } else if (mode == settings::ReadWriteMode::kSave) {
     SaveSet(folder, name, path);
   } else if (mode == settings::ReadWriteMode::kLoad) {
-    LoadSet(path);
+    LoadSet(name, path);
   } else if (mode == settings::ReadWriteMode::kDelete) {
     DeleteSet(folder, name, path);
   }
@@ -367,14 +367,24 @@ void TSetting::SaveSet(const std::string& folder, const std::string& name,
   if (!saved) ShowPlainMessage(Handle(), settings::NotSavedMessage(name));
 }
 
-void TSetting::LoadSet(const std::string& path) {
+void TSetting::LoadSet(const std::string& name, const std::string& path) {
   if (!FileExists(path)) {
     ShowPlainMessage(Handle(), settings::kMissingSetMessage);
     ui::FlashControl(kFlashColour, cmbSetName);
     return;
   }
+  // A set that could not be read, or holds no setting, is not shown as loaded: the trader
+  // would send the expert defaults he never chose.
+  std::string text;
+  if (!TryReadTextFile(path, text)) return;  // the "File Error" box said so
+  const settings::SettingTable before = SettingTable;
   ResetSettingsTable();
-  settings::ParseSettingsText(ReadTextFile(path), SettingTable);
+  if (settings::ParseSettingsText(text, SettingTable).settingLines == 0) {
+    SettingTable = before;
+    ShowPlainMessage(Handle(), settings::NotLoadedMessage(name));
+    ui::FlashControl(kFlashColour, cmbSetName);
+    return;
+  }
   TableToControls();
   host_.settingStatus = kReadOk;
 }
@@ -382,6 +392,10 @@ void TSetting::LoadSet(const std::string& path) {
 void TSetting::DeleteSet(const std::string& folder, const std::string& name,
                          const std::string& path) {
   if (!FileExists(path) || AskYesNo(Handle(), settings::DeleteQuestion(name)) != IDYES) return;
-  DeleteFileAt(path);
+  const bool deleted = DeleteFileAt(path);
   RefillSetNameList(folder);
+  if (deleted) return;
+  // The set is still there: its name stays in the box, and the trader learns why.
+  cmbSetName.SetText(name);
+  ShowPlainMessage(Handle(), settings::NotDeletedMessage(name));
 }

@@ -64,7 +64,7 @@ class TSetting : public ui::Form {
  private:
   void BuildRowControls();
   void SaveSet(const std::string& folder, const std::string& name, const std::string& path);
-  void LoadSet(const std::string& path);
+  void LoadSet(const std::string& name, const std::string& path);
   void DeleteSet(const std::string& folder, const std::string& name, const std::string& path);
   void MarkAgreement(ui::Window& control, bool agrees, COLORREF agreeColour);
 

@@ -41,6 +41,11 @@ bool IsUnreadableName(const std::string& setName) {
   return blanksOnly;
 }
 
+// "この「設定名（<name>）」を" and the line that says what became of the set.
+std::string AboutTheSet(const std::string& setName, const char* outcome) {
+  return "この「設定名（" + setName + "）」を\n" + outcome;
+}
+
 }  // namespace
 
 const char kBadFileCharMessage[] = "設定ファイル名に使用できない文字\n\\/:*?\"<>|　が\n在ります";
@@ -98,6 +103,14 @@ std::string DeviceNameMessage(const std::string& setName) {
 
 std::string DeleteQuestion(const std::string& setName) {
   return "この「設定名（" + setName + "）」を\n削除しますか？\n";
+}
+
+std::string NotLoadedMessage(const std::string& setName) {
+  return AboutTheSet(setName, "読み込めませんでした");
+}
+
+std::string NotDeletedMessage(const std::string& setName) {
+  return AboutTheSet(setName, "削除できませんでした");
 }
 
 }  // namespace settings

@@ -36,5 +36,9 @@ std::string OverwriteQuestion(const std::string& setName);
 std::string DeleteQuestion(const std::string& setName);
 // Said when the set file could not be written (the file that was there is kept).
 std::string NotSavedMessage(const std::string& setName);
+// Said when the set file was read but holds no setting (the window keeps what it showed).
+std::string NotLoadedMessage(const std::string& setName);
+// Said when the set file could not be deleted (it is still there).
+std::string NotDeletedMessage(const std::string& setName);
 
 }  // namespace settings

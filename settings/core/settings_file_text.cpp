@@ -95,9 +95,9 @@ std::string BuildSettingsFileText(const SettingTable& table) {
   return text;
 }
 
-bool ParseSettingsText(const std::string& text, SettingTable& table) {
+ParsedSettings ParseSettingsText(const std::string& text, SettingTable& table) {
   const ParseKeys& parse = ParserKeys();
-  bool header = false;
+  ParsedSettings parsed;
   int slot = 0;
   bool slotValid = true;
   for (const std::string& line : common::KeyValueTextLines(text)) {
@@ -105,7 +105,7 @@ bool ParseSettingsText(const std::string& text, SettingTable& table) {
     const int k = common::MatchKeyLine(line, parse.keys, &value);
     if (k < 0) continue;
     if (k == 0) {
-      header = true;
+      parsed.header = true;
     } else if (k == 1) {
       slot = common::SafeStrToInt(value);
       slotValid = slot >= 0 && slot < kSlotCount;
@@ -113,13 +113,14 @@ bool ParseSettingsText(const std::string& text, SettingTable& table) {
       const FileField& f = parse.fields[static_cast<size_t>(k - 2)];
       std::string& cell = f.extra ? table.Extra(f.row, slot) : table.Cell(f.row, slot);
       cell = StoredValue(f, value);
+      ++parsed.settingLines;
     }
   }
   for (int s = 0; s <= 1; ++s)
     for (int row : kRowsWithDefault)
       if (common::SafeStrToFloat(table.Cell(row, s)) == 0.0f)
         table.Cell(row, s) = SettingRows()[row].resetText;
-  return header;
+  return parsed;
 }
 
 }  // namespace settings

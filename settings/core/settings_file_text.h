@@ -14,10 +14,15 @@ inline constexpr char kSettingsHeader[] = "PelmorarSetting";
 // 107 CR LF lines in all.
 std::string BuildSettingsFileText(const SettingTable& table);
 
-// Reads the lines of a file text into the table (the caller resets it first) and returns
-// whether the header line was seen. A ManualDataIndex outside 0..2 makes the lines up to the
-// next valid ManualDataIndex ignored. Afterwards the cells of the six rows that need a value
-// get their default back wherever their leading number reads as 0 or there is none.
-bool ParseSettingsText(const std::string& text, SettingTable& table);
+struct ParsedSettings {
+  bool header = false;   // the header line was seen
+  int settingLines = 0;  // lines whose value went into a cell of the table
+};
+
+// Reads the lines of a file text into the table (the caller resets it first). A
+// ManualDataIndex outside 0..2 makes the lines up to the next valid ManualDataIndex ignored.
+// Afterwards the cells of the six rows that need a value get their default back wherever
+// their leading number reads as 0 or there is none.
+ParsedSettings ParseSettingsText(const std::string& text, SettingTable& table);
 
 }  // namespace settings

@@ -70,7 +70,7 @@ TEST(SettingsFileText, RoundTripKeepsBothSlots) {
   saved.Cell(kRowRikakuValue, 0) = "12abc";
   saved.Extra(kExtraExpiration, 0) = "99";  // never written
   SettingTable loaded = ResetTable();
-  EXPECT_TRUE(ParseSettingsText(BuildSettingsFileText(saved), loaded));
+  EXPECT_TRUE(ParseSettingsText(BuildSettingsFileText(saved), loaded).header);
   for (int slot = 0; slot <= 1; ++slot) {
     for (int row = 0; row < kSettingRowCount; ++row)
       EXPECT_EQ(loaded.Cell(row, slot), saved.Cell(row, slot)) << SettingRows()[row].key;
@@ -107,7 +107,9 @@ TEST(SettingsFileText, TestedRowsTakeTheirDefaultsOnlyForZero) {
 TEST(SettingsFileText, SlotSwitching) {
   // Without slot lines everything lands in slot 0; a later line of a key wins.
   SettingTable t = ResetTable();
-  EXPECT_FALSE(ParseSettingsText("Nanpin1=2\r\nNpTp3=7\r\n\r\nNanpin1=3\r\n", t));
+  const ParsedSettings parsed = ParseSettingsText("Nanpin1=2\r\nNpTp3=7\r\n\r\nNanpin1=3\r\n", t);
+  EXPECT_FALSE(parsed.header);
+  EXPECT_EQ(parsed.settingLines, 3);
   EXPECT_EQ(t.Cell(NanpinRow(1), 0), "3");
   EXPECT_EQ(t.Cell(TpRow(3), 0), "7");
   EXPECT_EQ(t.Cell(NanpinRow(1), 1), "");
@@ -161,7 +163,10 @@ TEST(SettingsFileText, KeysArePrefixesOfTheLine) {
 
 TEST(SettingsFileText, LfOnlyFileIsOneLine) {
   SettingTable t = ResetTable();
-  EXPECT_TRUE(ParseSettingsText("PelmorarSetting\nManualDataIndex=0\nTrailMA=15\nNanpin1=2\n", t));
+  const ParsedSettings parsed =
+      ParseSettingsText("PelmorarSetting\nManualDataIndex=0\nTrailMA=15\nNanpin1=2\n", t);
+  EXPECT_TRUE(parsed.header);
+  EXPECT_EQ(parsed.settingLines, 0);
   EXPECT_EQ(t.Cell(kRowTrailMA, 0), "10");
   EXPECT_EQ(t.Cell(NanpinRow(1), 0), "");
 

@@ -243,6 +243,48 @@ TEST_F(SetFilesTest, LoadOfAMissingSetChangesNothing) {
   EXPECT_TRUE(setting_->tmrReadWrite.Enabled());
 }
 
+TEST_F(SetFilesTest, SetThatCannotBeReadOrHoldsNoSettingIsNotLoaded) {
+  setting_->EditOf(NanpinRow(1)).SetText("4");
+  conv->SettingStatus = "SendOK";
+  ASSERT_TRUE(WriteTextFile("PelmorarSetting\r\nNanpin1=7\r\n", SetPath("held")));
+  // Saved by an editor with LF line ends: one line, the header's, which is no setting.
+  ASSERT_TRUE(WriteTextFile("PelmorarSetting\nManualDataIndex=0\nNanpin1=7\n", SetPath("lf")));
+  ASSERT_TRUE(WriteTextFile("", SetPath("空")));
+  const HANDLE held = CreateFileW(SjisToWide(SetPath("held")).c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+  Load("held");
+  CloseHandle(held);
+  for (const char* name : {"held", "lf", "空"}) {
+    // The held set was tried above while held; a set that holds no setting flashes the name.
+    if (name != std::string("held")) ExpectNameBoxFlashed([&] { Load(name); });
+    ASSERT_EQ(messages_.size(), 1u) << name;
+    EXPECT_EQ(messages_[0].text,
+              name == std::string("held")
+                  ? kFileErrorText
+                  : "この「設定名（" + std::string(name) + "）」を\n読み込めませんでした");
+    EXPECT_EQ(setting_->EditOf(NanpinRow(1)).Text(), "4") << name;
+    EXPECT_EQ(setting_->EditOf(kRowTrailMA).Text(), "") << name;
+    EXPECT_EQ(conv->SettingStatus, "SendOK") << name;
+    EXPECT_EQ(setting_->cmbSetName.Text(), name);
+    messages_.clear();
+  }
+}
+
+TEST_F(SetFilesTest, FailedDeleteSaysSoAndKeepsTheName) {
+  Save("held");
+  const HANDLE held = CreateFileW(SjisToWide(SetPath("held")).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  answers_ = {IDYES};
+  Delete("held");
+  CloseHandle(held);
+  ASSERT_EQ(messages_.size(), 2u);  // the question, then what became of the set
+  EXPECT_EQ(messages_[1].text, "この「設定名（held）」を\n削除できませんでした");
+  EXPECT_TRUE(FileExists(SetPath("held")));
+  EXPECT_EQ(setting_->cmbSetName.Text(), "held");
+  EXPECT_EQ(ListedNames(), std::vector<std::string>{"held"});
+}
+
 TEST_F(SetFilesTest, DeleteAsksAndEmptiesTheNameBox) {
   Save("keep");
   Save("gone");
