@@ -5,10 +5,14 @@
 #include "common/number_text.h"
 #include "common/version_number.h"
 #include "common/win/codepage.h"
+#include "common/win/single_instance.h"
 
 std::string ReadFileVersion() {
-  wchar_t path[MAX_PATH * 4] = {};
-  if (!GetModuleFileNameW(nullptr, path, MAX_PATH * 4)) return {};
+  // The program's whole path: a buffer of fixed size would cut a deep one, and Wine leaves
+  // the cut path without its terminating NUL.
+  const std::wstring program = ProgramPathWide();
+  if (program.empty()) return {};
+  const wchar_t* path = program.c_str();
   DWORD handle = 0;
   const DWORD size = GetFileVersionInfoSizeW(path, &handle);
   if (size == 0) return {};

@@ -88,8 +88,14 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 std::wstring NewFileBeside(const std::wstring& target) {
+  // The system takes a folder of at most MAX_PATH - 14 characters for a temporary name, whose
+  // result then fits the buffer; Wine takes a longer one and writes past the buffer's end.
+  constexpr size_t kLongestFolder = MAX_PATH - 14;
+  const std::wstring folder = FolderOf(target);
   wchar_t temp[MAX_PATH + 1] = {};
-  if (target.empty() || !GetTempFileNameW(FolderOf(target).c_str(), L"qx", 0, temp)) return {};
+  if (target.empty() || folder.size() > kLongestFolder ||
+      !GetTempFileNameW(folder.c_str(), L"qx", 0, temp))
+    return {};
   return temp;
 }
 

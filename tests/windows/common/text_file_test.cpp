@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,34 @@ TEST_F(TextFileTest, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(Files().size(), 1u);  // the temporary file was removed
   // A target in a folder that does not exist fails without creating anything.
   EXPECT_FALSE(WriteTextFile("x", folder_ + "no folder\\x.ini"));
+}
+
+TEST_F(TextFileTest, FolderTooLongForATemporaryNameFailsTheWriteCleanly) {
+  // Folders of a given length in characters, made by their verbatim paths, which know no
+  // length limit.
+  std::vector<std::wstring> made;
+  const auto folderOf = [&](size_t length) {
+    std::wstring folder = SjisToWide(folder_.substr(0, folder_.size() - 1));
+    while (folder.size() < length) {
+      const size_t left = length - folder.size() - 1;
+      folder += L"\\" + std::wstring(left > 120 ? 100 : left, L'd');
+      CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+      made.push_back(L"\\\\?\\" + folder);
+    }
+    return WideToSjis(folder);
+  };
+  const std::string longest = folderOf(MAX_PATH - 14) + "\\a.ini";
+  EXPECT_TRUE(WriteTextFile("fits", longest));
+  EXPECT_TRUE(DeleteFileAt(longest));
+  const std::string tooLong = folderOf(270);
+  ASSERT_TRUE(FolderExists("\\\\?\\" + tooLong));
+  EXPECT_FALSE(WriteTextFile("too long", tooLong + "\\a.ini"));
+  EXPECT_FALSE(FileExists("\\\\?\\" + tooLong + "\\a.ini"));
+  WIN32_FIND_DATAW found;  // nor a temporary file
+  EXPECT_EQ(FindFirstFileW(SjisToWide("\\\\?\\" + tooLong + "\\*.tmp").c_str(), &found),
+            INVALID_HANDLE_VALUE);
+  std::sort(made.begin(), made.end(), [](auto& a, auto& b) { return a.size() > b.size(); });
+  for (const std::wstring& f : made) RemoveDirectoryW(f.c_str());
 }
 
 TEST_F(TextFileTest, HiddenFilesAreReplacedAndStayHidden) {
