@@ -1,6 +1,7 @@
 #include "console/registry_value.h"
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "common/win/codepage.h"
@@ -14,12 +15,16 @@ std::string ReadRegistryValue(HKEY root, const std::string& keyPath, const std::
   DWORD size = 0;
   std::string text;
   if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-    // Room for a terminating NUL that the stored bytes may lack.
-    std::vector<BYTE> data(size + sizeof(wchar_t), 0);
+    std::vector<BYTE> data(size, 0);
     if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, data.data(), &size) ==
         ERROR_SUCCESS) {
       if (type == REG_SZ) {
-        text = WideToSjis(reinterpret_cast<const wchar_t*>(data.data()));
+        // The stored bytes may lack the terminating NUL or end in half a character: only the
+        // whole characters read count, up to the first NUL among them.
+        std::wstring value(size / sizeof(wchar_t), L'\0');
+        memcpy(value.data(), data.data(), value.size() * sizeof(wchar_t));
+        value.resize(wcsnlen(value.c_str(), value.size()));
+        text = WideToSjis(value);
       } else if (type == REG_DWORD && size == sizeof(DWORD)) {
         DWORD number = 0;
         memcpy(&number, data.data(), sizeof number);

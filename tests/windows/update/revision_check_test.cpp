@@ -2,6 +2,7 @@
 // download to the desktop, the notes in Notepad and the recorded revision.
 #include "common/win/codepage.h"
 #include "common/win/text_file.h"
+#include "console/registry_value.h"
 #include "tests/windows/update/lzh_writer.h"
 #include "tests/windows/update/web_check_fixture.h"
 
@@ -234,6 +235,30 @@ TEST_F(RevisionTest, ArchiveThatDoesNotUnpackStaysAndIsNamed) {
             "このＰＣのデスクトップ上にＥＡ(PlodaEA1.5.lzh)を\nダウンロードしました");
   EXPECT_TRUE(FileExists(desktop.path() + "PlodaEA1.5.lzh"));
   EXPECT_NE(IniText().find("Revision=1.5\r\n"), std::string::npos);
+}
+
+// A value written without its closing NUL and with a stray last byte is read to its last whole
+// character and no further.
+TEST(RegistryValueTest, ValueWithoutItsNulOrWithHalfACharacterEndsAtItsLastWholeCharacter) {
+  constexpr wchar_t kKey[] = L"Software\\QuorvexTest";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  const std::wstring folder = L"C:\\デスク";
+  std::vector<BYTE> bytes(folder.size() * sizeof(wchar_t));
+  memcpy(bytes.data(), folder.data(), bytes.size());
+  for (BYTE stray : {BYTE{0x41}, BYTE{0}}) {
+    std::vector<BYTE> value = bytes;
+    value.push_back(stray);
+    for (const std::vector<BYTE>& stored : {bytes, value}) {
+      RegSetValueExW(key, L"Odd", 0, REG_SZ, stored.data(), static_cast<DWORD>(stored.size()));
+      EXPECT_EQ(ReadRegistryValue(HKEY_CURRENT_USER, "Software\\QuorvexTest", "Odd"),
+                WideToSjis(folder));
+    }
+  }
+  RegCloseKey(key);
+  RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
 }
 
 }  // namespace
