@@ -23,7 +23,6 @@ class WebCheck {
   void Start();
   // A waiting check does not run.
   void Drop();
-  bool Waiting() const { return turn_.Enabled(); }
 
  private:
   void Look();

@@ -50,13 +50,6 @@ void ShowFromStart(HWND edit) {
   SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
-std::wstring WideText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(
-      std::max(0, GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())))));
-  return text;
-}
-
 int TextWidth(HDC dc, const std::wstring& text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -339,7 +332,7 @@ void Edit::SetText(const std::string& text) {
 int Edit::Caret() const {
   DWORD start = 0;
   SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  const std::wstring text = WideText(hwnd_);
+  const std::wstring text = SjisToWide(Text());
   return static_cast<int>(WideToSjis(text.substr(0, std::min<size_t>(start, text.size()))).size());
 }
 

@@ -41,7 +41,7 @@ bool IsUnreadableName(const std::string& setName) {
   return blanksOnly;
 }
 
-// "この「設定名（<name>）」を" and the line that says what became of the set.
+// "この「設定名（<name>）」を" and the line that asks or says what becomes of the set.
 std::string AboutTheSet(const std::string& setName, const char* outcome) {
   return "この「設定名（" + setName + "）」を\n" + outcome;
 }
@@ -90,11 +90,11 @@ bool SetNameOfFile(const std::string& fileName, std::string* setName) {
 }
 
 std::string OverwriteQuestion(const std::string& setName) {
-  return "この「設定名（" + setName + "）」を\n上書きしますか？\n";
+  return AboutTheSet(setName, "上書きしますか？\n");
 }
 
 std::string NotSavedMessage(const std::string& setName) {
-  return "この「設定名（" + setName + "）」を\n保存できませんでした\n";
+  return AboutTheSet(setName, "保存できませんでした\n");
 }
 
 std::string DeviceNameMessage(const std::string& setName) {
@@ -102,7 +102,7 @@ std::string DeviceNameMessage(const std::string& setName) {
 }
 
 std::string DeleteQuestion(const std::string& setName) {
-  return "この「設定名（" + setName + "）」を\n削除しますか？\n";
+  return AboutTheSet(setName, "削除しますか？\n");
 }
 
 std::string NotLoadedMessage(const std::string& setName) {
